@@ -1,0 +1,13 @@
+# Compiler options every Hueloom target shares.
+include_guard(GLOBAL)
+
+# The fade arithmetic must round exactly as written: a fused multiply-add
+# would change which values land on a tie, so contraction stays off.
+function(hueloom_apply_options target)
+    target_compile_features(${target} PRIVATE cxx_std_20)
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -ffp-contract=off)
+    elseif(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /fp:precise /utf-8)
+    endif()
+endfunction()

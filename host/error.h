@@ -1,0 +1,23 @@
+// Errors the system raises, each with its number and its text.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace hueloom {
+
+class Error : public std::runtime_error {
+public:
+    Error(int number, const std::string& text) : std::runtime_error(text), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+inline constexpr int kOverflowErrorNumber = 6;
+
+// A length or value that does not fit its 16-bit home.
+inline Error OverflowError() { return Error(kOverflowErrorNumber, "Overflow"); }
+
+}  // namespace hueloom

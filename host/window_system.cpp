@@ -1,0 +1,37 @@
+// The installed window system, and the empty one used when none is.
+#include "host/window_system.h"
+
+namespace hueloom {
+namespace {
+
+class NoWindowSystem final : public WindowSystem {
+public:
+    Hwnd FindWindowA(const char*, const char*) override { return 0; }
+    Hwnd FindWindowExA(Hwnd, Hwnd, const char*, const char*) override { return 0; }
+    std::intptr_t SendMessageA(Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) override {
+        return 0;
+    }
+    bool SetWindowPos(Hwnd, Hwnd, int, int, int, int, std::uint32_t) override { return false; }
+    Hrgn CreatePolygonRgn(const Point*, int, int) override { return 0; }
+    Hrgn CreateRectRgn(int, int, int, int) override { return 0; }
+    int CombineRgn(Hrgn, Hrgn, Hrgn, int) override { return 0; }
+    int SetWindowRgn(Hwnd, Hrgn, bool) override { return 0; }
+};
+
+NoWindowSystem no_window_system;
+WindowSystem* installed_window_system = nullptr;
+
+}  // namespace
+
+WindowSystem& CurrentWindowSystem() {
+    return installed_window_system != nullptr ? *installed_window_system : no_window_system;
+}
+
+ScopedWindowSystem::ScopedWindowSystem(WindowSystem& windowSystem)
+    : previous_(installed_window_system) {
+    installed_window_system = &windowSystem;
+}
+
+ScopedWindowSystem::~ScopedWindowSystem() { installed_window_system = previous_; }
+
+}  // namespace hueloom

@@ -1,0 +1,64 @@
+// The host window system: finding other programs' windows, sending them
+// messages, and shaping our own window. Named and typed as the host names them.
+#pragma once
+
+#include <cstdint>
+
+namespace hueloom {
+
+using Hwnd = std::uint32_t;  // 32-bit window handle, 0 for none
+using Hrgn = std::uint32_t;  // 32-bit region handle, 0 for none
+
+struct Point {
+    int x;
+    int y;
+};
+
+// Message numbers and flag values of the host. Named apart from the host's
+// own macros so that this header and <windows.h> can meet.
+inline constexpr std::uint32_t kWmSetText = 0x000C;
+inline constexpr std::uint32_t kWmKeyUp = 0x0101;
+inline constexpr std::uint32_t kWmChar = 0x0102;
+inline constexpr std::uint32_t kWmLButtonDown = 0x0201;
+inline constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);
+inline constexpr std::uint32_t kSwpNoSize = 0x0001;
+inline constexpr std::uint32_t kSwpNoMove = 0x0002;
+inline constexpr int kFillAlternate = 1;
+inline constexpr int kRgnDiff = 4;
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // A null windowName matches any title; class names match without regard to case.
+    virtual Hwnd FindWindowA(const char* className, const char* windowName) = 0;
+    virtual Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                               const char* windowName) = 0;
+    // For kWmSetText, lParam points to a NUL-terminated ANSI string.
+    virtual std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) = 0;
+    virtual bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                              std::uint32_t flags) = 0;
+    virtual Hrgn CreatePolygonRgn(const Point* points, int count, int fillMode) = 0;
+    virtual Hrgn CreateRectRgn(int left, int top, int right, int bottom) = 0;
+    virtual int CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) = 0;
+    virtual int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) = 0;
+};
+
+// The window system installed now. With none installed it is one where every
+// look-up finds nothing and every message goes nowhere.
+WindowSystem& CurrentWindowSystem();
+
+// Installs a window system for its lifetime and puts back the one before.
+class ScopedWindowSystem {
+public:
+    explicit ScopedWindowSystem(WindowSystem& windowSystem);
+    ~ScopedWindowSystem();
+    ScopedWindowSystem(const ScopedWindowSystem&) = delete;
+    ScopedWindowSystem& operator=(const ScopedWindowSystem&) = delete;
+
+private:
+    WindowSystem* previous_;
+};
+
+}  // namespace hueloom

@@ -1,0 +1,40 @@
+// Installing toolkits and window systems, and what runs with none installed.
+#include <gtest/gtest.h>
+
+#include "host/toolkit.h"
+#include "host/window_system.h"
+
+namespace hueloom {
+namespace {
+
+struct CountingToolkit : Toolkit {
+    int calls = 0;
+    void DoEvents() override { ++calls; }
+};
+
+TEST(ScopedToolkit, InstallsAndRestoresInNestedScopes) {
+    DoEvents();  // none installed: nothing happens
+    CountingToolkit outer, inner;
+    {
+        ScopedToolkit a(outer);
+        DoEvents();
+        {
+            ScopedToolkit b(inner);
+            DoEvents();
+        }
+        DoEvents();
+    }
+    DoEvents();
+    EXPECT_EQ(outer.calls, 2);
+    EXPECT_EQ(inner.calls, 1);
+}
+
+TEST(CurrentWindowSystem, WithNoneInstalledFindsNothing) {
+    WindowSystem& none = CurrentWindowSystem();
+    EXPECT_EQ(none.FindWindowA("aol frame25", nullptr), 0u);
+    EXPECT_EQ(none.FindWindowExA(0, 0, "mdiclient", nullptr), 0u);
+    EXPECT_EQ(none.SendMessageA(0, kWmChar, 13, 0), 0);
+}
+
+}  // namespace
+}  // namespace hueloom
