@@ -1,0 +1,87 @@
+// A window system kept in this process: a tree of windows with class names,
+// titles and children in front-to-back order, looked up with the host's rules.
+// Tests record through it; where the host window system does not exist, the
+// program hosts its own window and a stand-in chat client in it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/window_system.h"
+
+namespace hueloom {
+
+// What a window does with the calls aimed at it. Any of them may be empty.
+struct WindowCallbacks {
+    // Receives every message sent to the window; for kWmSetText, lParam points
+    // to a NUL-terminated ANSI string valid for the length of the call.
+    std::function<std::intptr_t(std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam)>
+        onMessage;
+    std::function<void(Hwnd insertAfter, std::uint32_t flags)> onSetWindowPos;
+    // The region stays the window system's; read it with RegionContains.
+    std::function<void(Hrgn region)> onSetWindowRgn;
+};
+
+// One call of the WindowSystem interface, as made. Handles and numbers in
+// args, in the order the call takes them; strings (class name, title, the
+// text of kWmSetText) in texts, a null title as "(null)".
+struct RecordedCall {
+    std::string operation;  // "FindWindowA", "SendMessageA", "CombineRgn", ...
+    std::vector<std::int64_t> args;
+    std::vector<std::string> texts;
+    std::vector<Point> points;  // CreatePolygonRgn only
+};
+
+class InProcessWindowSystem : public WindowSystem {
+public:
+    InProcessWindowSystem();
+    ~InProcessWindowSystem() override;
+
+    // A new window in front of its siblings (parent 0: a top-level window).
+    Hwnd CreateWindow(Hwnd parent, std::string_view className, std::string_view title = {},
+                      WindowCallbacks callbacks = {});
+    // Removes the window and its children; their handles find nothing afterwards.
+    void DestroyWindow(Hwnd window);
+    void BringToFront(Hwnd window);
+    bool IsWindow(Hwnd window) const;
+    Hwnd Parent(Hwnd window) const;
+    std::vector<Hwnd> Children(Hwnd parent) const;  // front to back; 0 for the top level
+
+    // Whether the region holds the pixel (x, y); false for an unknown region.
+    bool RegionContains(Hrgn region, int x, int y) const;
+    // The region last given to the window by SetWindowRgn, 0 for none.
+    Hrgn WindowRegion(Hwnd window) const;
+    // Whether SetWindowPos last put the window into the topmost band.
+    bool IsTopmost(Hwnd window) const;
+
+    const std::vector<RecordedCall>& calls() const { return calls_; }
+    void ClearCalls() { calls_.clear(); }
+
+    Hwnd FindWindowA(const char* className, const char* windowName) override;
+    Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                       const char* windowName) override;
+    std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+    bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    Hrgn CreatePolygonRgn(const Point* points, int count, int fillMode) override;
+    Hrgn CreateRectRgn(int left, int top, int right, int bottom) override;
+    int CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) override;
+    int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) override;
+
+private:
+    struct Window;
+    struct Region;
+    std::map<Hwnd, std::unique_ptr<Window>> windows_;
+    std::map<Hrgn, std::shared_ptr<const Region>> regions_;
+    std::vector<RecordedCall> calls_;
+    std::uint32_t nextHandle_ = 0x100;
+};
+
+}  // namespace hueloom
