@@ -1,0 +1,37 @@
+// Replacing every occurrence of a text, yielding to the toolkit once per replacement.
+#include <cstddef>
+#include <string>
+
+#include "host/toolkit.h"
+#include "preview/render.h"
+
+namespace hueloom {
+
+// Occurrences are replaced from left to right and the search resumes after each
+// inserted replacement, so the work is linear and a replacement that contains
+// find is never searched again. An empty find matches nothing.
+std::u16string ReplaceAll(std::u16string_view text, std::u16string_view find,
+                          std::u16string_view replacement) {
+    // Own copies: a handler run by DoEvents may change the caller's texts.
+    const std::u16string source(text);
+    if (find.empty()) return source;
+    const std::u16string target(find);
+    const std::u16string insert(replacement);
+
+    std::size_t found = source.find(target);
+    if (found == std::u16string::npos) return source;
+    std::u16string result;
+    result.reserve(source.size());
+    std::size_t done = 0;
+    do {
+        DoEvents();
+        result.append(source, done, found - done);
+        result.append(insert);
+        done = found + target.size();
+        found = source.find(target, done);
+    } while (found != std::u16string::npos);
+    result.append(source, done, std::u16string::npos);
+    return result;
+}
+
+}  // namespace hueloom
