@@ -1,0 +1,48 @@
+// The picture box: a sunken box with a background colour and a drawing surface.
+#include "app/picture_box.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include "app/packed_colour.h"
+#include "host/qt/qt_drawing_surface.h"
+
+namespace hueloom {
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // the two-pixel sunken 3-D border
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Active, QPalette::Button));
+    setPalette(colours);
+}
+
+PictureBox::~PictureBox() = default;
+
+void PictureBox::SetBackColor(std::int32_t colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(colour));  // every colour group alike
+    setPalette(colours);
+    update();
+}
+
+std::int32_t PictureBox::BackColor() const {
+    return FromQColor(palette().color(QPalette::Active, QPalette::Window));
+}
+
+DrawingSurface& PictureBox::Surface() {
+    if (!surface_) surface_ = std::make_unique<QtDrawingSurface>(*this);
+    return *surface_;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    if (surface_ && surface_->hasDrawing()) {
+        QPainter painter(this);
+        painter.setClipRect(contentsRect());
+        surface_->paintOnto(painter, contentsRect().topLeft());
+    }
+    QFrame::paintEvent(event);
+}
+
+}  // namespace hueloom
