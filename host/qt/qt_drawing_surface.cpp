@@ -1,0 +1,168 @@
+// The picture box's drawing surface for Qt: an image that keeps what was drawn.
+#include "host/qt/qt_drawing_surface.h"
+
+#include <QColor>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPalette>
+#include <QWidget>
+#include <cmath>
+
+#include "host/qt/glyph_widths.h"
+
+namespace hueloom {
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+
+// Where Arial itself is missing, its metric twin stands in for it.
+void SubstituteArial() {
+    static const bool done = [] {
+        const QStringList families = QFontDatabase::families();
+        if (!families.contains(QStringLiteral("Arial"), Qt::CaseInsensitive) &&
+            families.contains(QStringLiteral("Liberation Sans"))) {
+            QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        }
+        return true;
+    }();
+    (void)done;
+}
+
+QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtDrawingSurface::QtDrawingSurface(QWidget& widget)
+    : widget_(widget), widths_(std::make_unique<GlyphWidths>()) {
+    SubstituteArial();
+    font_ = QFont(QStringLiteral("Arial"));
+    font_.setPointSizeF(10);
+    FontChanged();
+}
+
+QtDrawingSurface::~QtDrawingSurface() = default;
+
+std::int16_t QtDrawingSurface::ScaleMode() { return scale_mode_; }
+
+void QtDrawingSurface::SetScaleMode(std::int16_t mode) { scale_mode_ = mode; }
+
+double QtDrawingSurface::UnitsPerPixel() const {
+    return scale_mode_ == kScaleModeTwips ? kTwipsPerPixel : 1.0;
+}
+
+void QtDrawingSurface::SetFontName(std::u16string_view name) {
+    font_.setFamily(ToQString(name));
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontSize(float points) {
+    // A size Qt cannot use keeps the one in force.
+    if (!std::isfinite(points) || points <= 0) return;
+    font_.setPointSizeF(points);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontBold(bool on) {
+    font_.setBold(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontItalic(bool on) {
+    font_.setItalic(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontUnderline(bool on) {
+    font_.setUnderline(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontStrikethru(bool on) {
+    font_.setStrikeOut(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::FontChanged() { widths_->SetFont(font_); }
+
+void QtDrawingSurface::SetAutoRedraw(bool on) { auto_redraw_ = on; }
+
+void QtDrawingSurface::SetForeColor(std::int32_t colour) {
+    const auto packed = static_cast<std::uint32_t>(colour);
+    const std::uint32_t red = packed & 0xFF, green = (packed >> 8) & 0xFF,
+                        blue = (packed >> 16) & 0xFF;
+    fore_color_ = (red << 16) | (green << 8) | blue;
+}
+
+QImage QtDrawingSurface::NewImage() const {
+    const QSize size = widget_.contentsRect().size().expandedTo(QSize(0, 0));
+    const qreal ratio = widget_.devicePixelRatioF();
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(widget_.palette().color(widget_.backgroundRole()));
+    return image;
+}
+
+// The image follows the widget's size; what was drawn stays at the top-left.
+void QtDrawingSurface::MatchWidgetSize() {
+    const QSize wanted = widget_.contentsRect().size().expandedTo(QSize(0, 0));
+    if (image_.deviceIndependentSize().toSize() == wanted &&
+        image_.devicePixelRatio() == widget_.devicePixelRatioF()) {
+        return;
+    }
+    QImage resized = NewImage();
+    if (!resized.isNull() && !image_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(QPoint(0, 0), image_);
+    }
+    image_ = std::move(resized);
+}
+
+void QtDrawingSurface::Cls() {
+    image_ = NewImage();
+    current_x_ = 0;
+    current_y_ = 0;
+    has_drawing_ = true;
+    widget_.update();
+}
+
+void QtDrawingSurface::SetCurrentX(float x) {
+    current_x_ = static_cast<float>(x / UnitsPerPixel());
+}
+
+void QtDrawingSurface::SetCurrentY(float y) {
+    current_y_ = static_cast<float>(y / UnitsPerPixel());
+}
+
+void QtDrawingSurface::Print(std::u16string_view text) {
+    MatchWidgetSize();
+    has_drawing_ = true;
+    if (text.empty() || image_.isNull()) return;
+    const QString string = ToQString(text);
+    const qreal x = current_x_, y = current_y_;
+    // Ink can overhang the advance box (italics, accents); a font height of
+    // slack on every side keeps every glyph that could touch the image.
+    const qreal slack = widths_->Height();
+    const QSizeF area = image_.deviceIndependentSize();
+    if (x - slack >= area.width() || y - slack >= area.height() || y + 2 * slack <= 0) return;
+    if (x < 0 && x + widths_->Advance(string) + slack <= 0) return;
+
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(QColor::fromRgb(fore_color_));
+    painter.drawText(QPointF(x, y + widths_->Ascent()), string);
+    widget_.update();
+}
+
+float QtDrawingSurface::TextWidth(std::u16string_view text) {
+    const qreal pixels =
+        text.size() == 1 ? widths_->Advance(text[0]) : widths_->Advance(ToQString(text));
+    return static_cast<float>(pixels * UnitsPerPixel());
+}
+
+void QtDrawingSurface::paintOnto(QPainter& painter, QPoint origin) const {
+    if (!image_.isNull()) painter.drawImage(origin, image_);
+}
+
+}  // namespace hueloom

@@ -1,0 +1,75 @@
+// The picture box's drawing surface for Qt: an image that keeps what was drawn.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "host/drawing_surface.h"
+
+class QPainter;
+class QWidget;
+
+namespace hueloom {
+
+class GlyphWidths;
+
+// Draws into an image the size of the widget's contentsRect(); coordinates are
+// relative to that inner area. Scale mode 1 is twips (15 per pixel), 3 pixels;
+// any other mode is kept as set and measured in pixels. The widget is not
+// owned and is only asked to update(); its paintEvent shows image() or calls
+// paintOnto(). Drawing is kept whatever AutoRedraw says, since a Qt widget
+// can only be painted from its paintEvent.
+class QtDrawingSurface final : public DrawingSurface {
+public:
+    explicit QtDrawingSurface(QWidget& widget);
+    ~QtDrawingSurface() override;
+    QtDrawingSurface(const QtDrawingSurface&) = delete;
+    QtDrawingSurface& operator=(const QtDrawingSurface&) = delete;
+
+    std::int16_t ScaleMode() override;
+    void SetScaleMode(std::int16_t mode) override;
+    void SetFontName(std::u16string_view name) override;
+    void SetFontSize(float points) override;
+    void SetFontBold(bool on) override;
+    void SetFontItalic(bool on) override;
+    void SetFontUnderline(bool on) override;
+    void SetFontStrikethru(bool on) override;
+    void SetAutoRedraw(bool on) override;
+    void SetForeColor(std::int32_t colour) override;
+    void Cls() override;
+    void SetCurrentX(float x) override;
+    void SetCurrentY(float y) override;
+    void Print(std::u16string_view text) override;
+    float TextWidth(std::u16string_view text) override;
+
+    // True once anything was cleared or drawn: paint from the image from then on.
+    bool hasDrawing() const { return has_drawing_; }
+    bool autoRedraw() const { return auto_redraw_; }
+    const QImage& image() const { return image_; }
+    const QFont& font() const { return font_; }
+    // Draws the image with its top-left at origin (the widget's contentsRect().topLeft()).
+    void paintOnto(QPainter& painter, QPoint origin) const;
+
+private:
+    double UnitsPerPixel() const;
+    void FontChanged();
+    void MatchWidgetSize();
+    QImage NewImage() const;
+
+    QWidget& widget_;
+    QImage image_;
+    QFont font_;
+    std::unique_ptr<GlyphWidths> widths_;  // advances of the current font, cached
+    std::int16_t scale_mode_ = kScaleModeTwips;
+    std::uint32_t fore_color_ = 0;  // 0xRRGGBB
+    float current_x_ = 0;  // in pixels
+    float current_y_ = 0;
+    bool auto_redraw_ = false;
+    bool has_drawing_ = false;
+};
+
+}  // namespace hueloom
