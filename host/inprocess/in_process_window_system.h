@@ -16,16 +16,16 @@
 
 namespace hueloom {
 
-// What a window does with the calls aimed at it. Any of them may be empty.
+// What a window does with the calls aimed at it. Any of them may be empty;
+// each defaults to empty so a designated initialiser may name just one.
 struct WindowCallbacks {
     // Receives every message sent to the window; for kWmSetText, lParam points
     // to a NUL-terminated ANSI string valid for the length of the call.
-    std::function<std::intptr_t(std::uint32_t message, std::uintptr_t wParam,
-                                std::intptr_t lParam)>
-        onMessage;
-    std::function<void(Hwnd insertAfter, std::uint32_t flags)> onSetWindowPos;
+    std::function<std::intptr_t(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)>
+        onMessage = {};
+    std::function<void(Hwnd insertAfter, std::uint32_t flags)> onSetWindowPos = {};
     // The region stays the window system's; read it with RegionContains.
-    std::function<void(Hrgn region)> onSetWindowRgn;
+    std::function<void(Hrgn region)> onSetWindowRgn = {};
 };
 
 // One call of the WindowSystem interface, as made. Handles and numbers in
@@ -36,16 +36,19 @@ struct WindowCallbacks {
 // lParam: args holds window, message and wParam only, texts the string
 // ("(null)" for a null lParam).
 struct RecordedCall {
-    std::string operation;  // "FindWindowA", "SendMessageA", "CombineRgn", ...
-    std::vector<std::int64_t> args;
-    std::vector<std::string> texts;
-    std::vector<Point> points;  // CreatePolygonRgn only
+    std::string operation = {};  // "FindWindowA", "SendMessageA", "CombineRgn", ...
+    std::vector<std::int64_t> args = {};
+    std::vector<std::string> texts = {};
+    std::vector<Point> points = {};  // CreatePolygonRgn only
 };
 
 class InProcessWindowSystem : public WindowSystem {
 public:
     InProcessWindowSystem();
     ~InProcessWindowSystem() override;
+    // Handlers and installations refer to it by address: it stays where it is.
+    InProcessWindowSystem(const InProcessWindowSystem&) = delete;
+    InProcessWindowSystem& operator=(const InProcessWindowSystem&) = delete;
 
     // A new window in front of its siblings (parent 0: a top-level window).
     // 0 when the parent is not a window.

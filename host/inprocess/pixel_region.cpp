@@ -8,9 +8,7 @@
 namespace hueloom::detail {
 namespace {
 
-int Clamp(int value) {
-    return std::clamp(value, -kRegionCoordinateLimit, kRegionCoordinateLimit);
-}
+int Clamp(int value) { return std::clamp(value, -kRegionCoordinateLimit, kRegionCoordinateLimit); }
 
 // Appends [left, right) to sorted spans, joining it to a span it touches.
 void AddSpan(std::vector<Span>& spans, int left, int right) {
@@ -29,11 +27,16 @@ bool Covers(const std::vector<Span>& spans, std::size_t& index, int x) {
 
 bool Keeps(CombineMode mode, bool inFirst, bool inSecond) {
     switch (mode) {
-        case CombineMode::kAnd: return inFirst && inSecond;
-        case CombineMode::kOr: return inFirst || inSecond;
-        case CombineMode::kXor: return inFirst != inSecond;
-        case CombineMode::kDiff: return inFirst && !inSecond;
-        case CombineMode::kCopy: return inFirst;
+        case CombineMode::kAnd:
+            return inFirst && inSecond;
+        case CombineMode::kOr:
+            return inFirst || inSecond;
+        case CombineMode::kXor:
+            return inFirst != inSecond;
+        case CombineMode::kDiff:
+            return inFirst && !inSecond;
+        case CombineMode::kCopy:
+            return inFirst;
     }
     return false;
 }
@@ -83,11 +86,11 @@ int FirstPixelPast(const Edge& edge, std::int64_t y) {
     return static_cast<int>(n / d + (n % d > 0 ? 1 : 0));
 }
 
-std::vector<Span> RowSpans(const std::vector<const Edge*>& active, std::int64_t y,
-                           FillRule rule) {
+std::vector<Span> RowSpans(const std::vector<const Edge*>& active, std::int64_t y, FillRule rule) {
     std::vector<std::pair<int, int>> crossings;  // first pixel past, direction
     crossings.reserve(active.size());
-    for (const Edge* edge : active) crossings.emplace_back(FirstPixelPast(*edge, y), edge->direction);
+    for (const Edge* edge : active)
+        crossings.emplace_back(FirstPixelPast(*edge, y), edge->direction);
     std::sort(crossings.begin(), crossings.end());
 
     std::vector<Span> spans;
@@ -101,6 +104,22 @@ std::vector<Span> RowSpans(const std::vector<const Edge*>& active, std::int64_t 
         }
     }
     return spans;
+}
+
+// Rows crossed by a slanted edge must be filled one by one; count them.
+std::int64_t RowsFilledOneByOne(const std::vector<Edge>& edges) {
+    std::vector<std::pair<std::int64_t, std::int64_t>> ranges;
+    for (const Edge& edge : edges) {
+        if (edge.x0 != edge.x1) ranges.emplace_back(edge.y0, edge.y1);
+    }
+    std::sort(ranges.begin(), ranges.end());
+    std::int64_t rows = 0, coveredTo = INT64_MIN;
+    for (const auto& [top, bottom] : ranges) {
+        const std::int64_t from = std::max(top, coveredTo);
+        if (bottom > from) rows += bottom - from;
+        coveredTo = std::max(coveredTo, bottom);
+    }
+    return rows;
 }
 
 }  // namespace
@@ -131,15 +150,14 @@ std::optional<PixelRegion> PixelRegion::Polygon(std::span<const Point> points, F
     }
     PixelRegion region;
     if (edges.empty()) return region;
-    std::sort(edges.begin(), edges.end(),
-              [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
+    if (RowsFilledOneByOne(edges) > kPolygonRowLimit) return std::nullopt;
+    std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
 
     std::int64_t bottom = edges.front().y1;
     for (const Edge& edge : edges) bottom = std::max(bottom, edge.y1);
 
     std::vector<const Edge*> active;
     std::size_t next = 0;
-    int filledRows = 0;
     for (std::int64_t y = edges.front().y0; y < bottom;) {
         while (next < edges.size() && edges[next].y0 <= y) active.push_back(&edges[next++]);
         std::erase_if(active, [y](const Edge* edge) { return edge->y1 <= y; });
@@ -150,8 +168,6 @@ std::optional<PixelRegion> PixelRegion::Polygon(std::span<const Point> points, F
                         [](const Edge* edge) { return edge->x0 == edge->x1; })) {
             until = next < edges.size() ? edges[next].y0 : bottom;
             for (const Edge* edge : active) until = std::min(until, edge->y1);
-        } else if (++filledRows > kPolygonRowLimit) {
-            return std::nullopt;
         }
         region.AppendBand(static_cast<int>(y), static_cast<int>(until), RowSpans(active, y, rule));
         y = until;
