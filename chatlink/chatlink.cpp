@@ -1,0 +1,75 @@
+// Types a line into the chat client's front-most chat window and presses send.
+#include "chatlink/chatlink.h"
+
+#include <string>
+
+#include "host/ansi_code_page.h"
+#include "host/toolkit.h"
+
+namespace hueloom {
+namespace {
+
+constexpr const char* kMainClass = "aol frame25";
+constexpr const char* kAreaClass = "mdiclient";
+constexpr const char* kRoomClass = "aol child";
+constexpr const char* kInputClass = "richcntl";
+constexpr const char* kIconClass = "_aol_icon";
+constexpr int kSendIconPosition = 6;
+constexpr int kPressRounds = 2;
+constexpr std::uintptr_t kCarriageReturn = 13;
+constexpr std::uintptr_t kSpaceKey = 32;
+
+Hwnd FindChild(Hwnd parent, Hwnd after, const char* className) {
+    return CurrentWindowSystem().FindWindowExA(parent, after, className, nullptr);
+}
+
+void Send(Hwnd window, std::uint32_t message, std::uintptr_t wParam) {
+    CurrentWindowSystem().SendMessageA(window, message, wParam, 0);
+}
+
+// A NUL would end the host's string there and drop the rest of the line
+// unseen, so it goes out as '?' like any other character the page lacks.
+std::string AnsiLine(std::u16string_view line) {
+    std::u16string text(line);
+    for (char16_t& unit : text) {
+        if (unit == u'\0') unit = u'?';
+    }
+    return ToAnsiCodePage(text);
+}
+
+void SetText(Hwnd window, const std::string& text) {
+    CurrentWindowSystem().SendMessageA(window, kWmSetText, 0,
+                                       reinterpret_cast<std::intptr_t>(text.c_str()));
+}
+
+}  // namespace
+
+void SendChatLine(std::u16string_view line) {
+    const std::string text = AnsiLine(line);
+    const Hwnd main = CurrentWindowSystem().FindWindowA(kMainClass, nullptr);
+    const Hwnd area = FindChild(main, 0, kAreaClass);
+    const Hwnd room = FindChild(area, 0, kRoomClass);
+    const Hwnd input = FindChild(room, 0, kInputClass);
+    SetText(input, text);
+
+    // Each look-up continues after the last; past the end one starts over at 0.
+    Hwnd icon = 0;
+    for (int k = 0; k < kSendIconPosition; ++k) icon = FindChild(room, icon, kIconClass);
+
+    for (int round = 0; round < kPressRounds; ++round) {
+        Send(input, kWmChar, kCarriageReturn);
+        ClickIcon(icon);
+        PressEnter(icon);
+    }
+}
+
+void ClickIcon(Hwnd window) {
+    DoEvents();
+    Send(window, kWmLButtonDown, 0);
+    Send(window, kWmKeyUp, kSpaceKey);
+    DoEvents();
+}
+
+void PressEnter(Hwnd window) { Send(window, kWmChar, kCarriageReturn); }
+
+}  // namespace hueloom
