@@ -1,0 +1,332 @@
+// A stand-in chat client for Windows: the chat client's window tree, answering
+// the chat link as the client does and logging what reaches it.
+//
+//   hueloom_chat_standin LOG    runs the client, logging to the file LOG
+//   hueloom_chat_standin --open-room | --quit   asks the running one to do so
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "standin/win32/standin_log.h"
+
+namespace hueloom {
+namespace {
+
+// Registered in mixed case: the chat link looks them up in lower case.
+constexpr char kFrameClass[] = "AOL Frame25";
+constexpr char kAreaClass[] = "MDIClient";  // the system's multi-document area
+constexpr char kRoomClass[] = "AOL Child";
+constexpr char kInputClass[] = "RICHCNTL";
+constexpr char kIconClass[] = "_AOL_Icon";
+constexpr char kStaticClass[] = "_AOL_Static";
+
+constexpr UINT kOpenRoomMessage = WM_APP + 1;
+constexpr int kIconsBeforeStatic = 3;
+constexpr int kIconCount = 8;
+constexpr int kSendIcon = 6;  // counted from 1 among the room's icons, in child order
+
+struct WindowState {
+    std::string role;      // "frame", "room1", "room1.input", "room1.icon6", ...
+    std::string text;      // an input box's content
+    HWND input = nullptr;  // a room's input box
+};
+
+struct Client {
+    std::unique_ptr<StandinLog> log;
+    HINSTANCE instance = nullptr;
+    HWND frame = nullptr;
+    HWND area = nullptr;
+    int rooms = 0;
+    std::vector<std::unique_ptr<WindowState>> states;
+};
+
+Client client;
+
+WindowState* NewState(std::string role) {
+    client.states.push_back(std::make_unique<WindowState>());
+    client.states.back()->role = std::move(role);
+    return client.states.back().get();
+}
+
+WindowState* StateOf(HWND window) {
+    return reinterpret_cast<WindowState*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+std::string RoleOf(HWND window) {
+    const WindowState* state = StateOf(window);
+    return state != nullptr ? state->role : "unknown";
+}
+
+// The window's state rides in on its creation parameters (for a room, inside
+// the multi-document creation record).
+void AttachState(HWND window, LPARAM lParam, bool multiDocumentChild) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    LPARAM state = reinterpret_cast<LPARAM>(create->lpCreateParams);
+    if (multiDocumentChild && create->lpCreateParams != nullptr) {
+        state = reinterpret_cast<const MDICREATESTRUCTA*>(create->lpCreateParams)->lParam;
+    }
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, state);
+}
+
+bool IsClass(HWND window, const char* className) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return ::lstrcmpiA(name, className) == 0;
+}
+
+// Keyboard and mouse-button messages and WM_SETTEXT: what another program may
+// send to make the client act. Moves and painting are the client's own affair.
+bool IsLoggedMessage(UINT message) {
+    return message == WM_SETTEXT || (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_LBUTTONDOWN && message <= WM_MOUSELAST);
+}
+
+void LogMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!IsLoggedMessage(message)) return;
+    std::string line = "message " + RoleOf(window) + ' ' + MessageName(message) +
+                       " wParam=" + std::to_string(wParam);
+    if (message == WM_SETTEXT && lParam != 0) {
+        line += " text=[" + HexBytes(reinterpret_cast<const char*>(lParam)) + ']';
+    } else {
+        line += " lParam=" + std::to_string(lParam);
+    }
+    client.log->Write(line);
+}
+
+// The roles of a window's children with the given class, in the system's child order.
+std::string ChildRoles(HWND parent, const char* className) {
+    std::string roles;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (className != nullptr && !IsClass(child, className)) continue;
+        if (!roles.empty()) roles += ' ';
+        roles += RoleOf(child);
+    }
+    return roles;
+}
+
+void SetShownText(HWND window, const char* text) {
+    // Straight to the default handling, so the client's own change is not a received message.
+    ::DefWindowProcA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void PostInput(HWND room) {
+    WindowState* roomState = StateOf(room);
+    if (roomState == nullptr || roomState->input == nullptr) return;
+    WindowState* input = StateOf(roomState->input);
+    if (input->text.empty()) return;
+    const std::string line = std::exchange(input->text, std::string());
+    SetShownText(roomState->input, "");
+    client.log->Write("posted " + roomState->role + " [" + HexBytes(line) + ']');
+}
+
+// Decided at the press, from the order the system lists the room's children in now.
+bool IsSendIcon(HWND icon) {
+    int position = 0;
+    for (HWND child = ::GetWindow(::GetParent(icon), GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsClass(child, kIconClass)) continue;
+        if (++position == kSendIcon) return child == icon;
+    }
+    return false;
+}
+
+LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogMessage(window, message, wParam, lParam);
+    WindowState* state = StateOf(window);
+    switch (message) {
+        case WM_NCCREATE:
+            AttachState(window, lParam, false);
+            break;
+        case WM_SETTEXT:
+            if (state != nullptr) {
+                state->text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+            }
+            break;
+        case WM_CHAR:
+            if (state == nullptr) return 0;
+            if (wParam == '\r') {
+                PostInput(::GetParent(window));
+            } else if (wParam == '\b') {
+                if (!state->text.empty()) state->text.pop_back();
+                SetShownText(window, state->text.c_str());
+            } else if (wParam >= 0x20 && wParam <= 0xFF && wParam != 0x7F) {
+                state->text += static_cast<char>(wParam);
+                SetShownText(window, state->text.c_str());
+            }
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK IconProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogMessage(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) AttachState(window, lParam, false);
+    if (message == WM_LBUTTONDOWN) {
+        if (IsSendIcon(window)) PostInput(::GetParent(window));
+        return 0;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogMessage(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) AttachState(window, lParam, false);
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateChild(HWND parent, const char* className, std::string role, int index) {
+    const int x = 8 + 44 * (index % 10);
+    const int y = 8 + 28 * (index / 10);
+    return ::CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | WS_BORDER, x, y, 40, 24,
+                             parent, nullptr, client.instance, NewState(std::move(role)));
+}
+
+// The input box first, the icons with another control among them, and a
+// second box of the input box's class behind them all.
+void CreateRoomControls(HWND room) {
+    WindowState* state = StateOf(room);
+    const std::string& name = state->role;
+    int index = 0;
+    state->input = CreateChild(room, kInputClass, name + ".input", index++);
+    for (int icon = 1; icon <= kIconCount; ++icon) {
+        if (icon == kIconsBeforeStatic + 1)
+            CreateChild(room, kStaticClass, name + ".static", index++);
+        CreateChild(room, kIconClass, name + ".icon" + std::to_string(icon), index++);
+    }
+    CreateChild(room, kInputClass, name + ".history", index++);
+}
+
+LRESULT CALLBACK RoomProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogMessage(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) AttachState(window, lParam, true);
+    if (message == WM_CREATE) CreateRoomControls(window);
+    return ::DefMDIChildProcA(window, message, wParam, lParam);
+}
+
+HWND OpenRoom() {
+    const std::string name = "room" + std::to_string(++client.rooms);
+    const std::string title = "Chat room " + std::to_string(client.rooms);
+    MDICREATESTRUCTA create{};
+    create.szClass = kRoomClass;
+    create.szTitle = title.c_str();
+    create.hOwner = client.instance;
+    create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
+    create.lParam = reinterpret_cast<LPARAM>(NewState(name));
+    const auto room = reinterpret_cast<HWND>(
+        ::SendMessageA(client.area, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    client.log->Write("opened " + name + " children: " + ChildRoles(room, nullptr));
+    client.log->Write("rooms front to back: " + ChildRoles(client.area, kRoomClass));
+    return room;
+}
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogMessage(window, message, wParam, lParam);
+    switch (message) {
+        case WM_NCCREATE:
+            AttachState(window, lParam, false);
+            break;
+        case WM_CREATE: {
+            CLIENTCREATESTRUCT area{nullptr, 1000};
+            client.area = ::CreateWindowExA(WS_EX_CLIENTEDGE, kAreaClass, nullptr,
+                                            WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0, 0,
+                                            window, nullptr, client.instance, &area);
+            return client.area != nullptr ? 0 : -1;
+        }
+        case kOpenRoomMessage:
+            return reinterpret_cast<LRESULT>(OpenRoom());
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return ::DefFrameProcA(window, client.area, message, wParam, lParam);
+}
+
+bool RegisterClasses() {
+    struct ClassEntry {
+        const char* name;
+        WNDPROC proc;
+    };
+    const ClassEntry entries[] = {{kFrameClass, FrameProc},
+                                  {kRoomClass, RoomProc},
+                                  {kInputClass, InputProc},
+                                  {kIconClass, IconProc},
+                                  {kStaticClass, StaticProc}};
+    for (const ClassEntry& entry : entries) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = entry.proc;
+        windowClass.hInstance = client.instance;
+        windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        windowClass.lpszClassName = entry.name;
+        if (::RegisterClassA(&windowClass) == 0) return false;
+    }
+    return true;
+}
+
+int RunClient(const char* logPath) {
+    client.log = std::make_unique<StandinLog>(logPath);
+    if (!client.log->isOpen()) {
+        std::fprintf(stderr, "chat stand-in: cannot write the log %s\n", logPath);
+        return 1;
+    }
+    client.instance = ::GetModuleHandleA(nullptr);
+    if (!RegisterClasses()) {
+        std::fprintf(stderr, "chat stand-in: cannot register the window classes\n");
+        return 1;
+    }
+    client.frame =
+        ::CreateWindowExA(0, kFrameClass, "Chat stand-in", WS_OVERLAPPEDWINDOW, 40, 40, 760, 520,
+                          nullptr, nullptr, client.instance, NewState("frame"));
+    if (client.frame == nullptr) {
+        std::fprintf(stderr, "chat stand-in: cannot create the main window\n");
+        return 1;
+    }
+    ::ShowWindow(client.frame, SW_SHOWNORMAL);
+    OpenRoom();
+    client.log->Write("ready");
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (::TranslateMDISysAccel(client.area, &message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    client.log->Write("closed");
+    return 0;
+}
+
+// Asks the running stand-in to do something and waits until it has.
+int Command(UINT message, const char* what) {
+    const HWND frame = ::FindWindowA(kFrameClass, nullptr);
+    if (frame == nullptr) {
+        std::fprintf(stderr, "chat stand-in: none is running to %s\n", what);
+        return 1;
+    }
+    ::SendMessageA(frame, message, 0, 0);
+    return 0;
+}
+
+}  // namespace
+}  // namespace hueloom
+
+int main(int argc, char** argv) {
+    using namespace hueloom;
+    if (argc == 2 && std::strcmp(argv[1], "--open-room") == 0) {
+        return Command(kOpenRoomMessage, "open a room");
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--quit") == 0) return Command(WM_CLOSE, "quit");
+    if (argc == 2 && argv[1][0] != '-') return RunClient(argv[1]);
+    std::fprintf(stderr, "usage: hueloom_chat_standin LOG | --open-room | --quit\n");
+    return 2;
+}

@@ -1,0 +1,110 @@
+// Sends lines into the chat client through the real window system, then gives a
+// window of its own the main window's topmost band and region and reads them back.
+//
+//   hueloom_send_lines [LINE...]
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <shellapi.h>  // after <windows.h>, whose types it uses
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "chatlink/chatlink.h"
+#include "host/toolkit.h"
+#include "host/win32/win32_handles.h"
+#include "host/win32/win32_toolkit.h"
+#include "host/win32/win32_window_system.h"
+#include "host/window_shape.h"
+
+namespace hueloom {
+namespace {
+
+// Tall enough that the region's notch (y = 290..297) cuts the window.
+constexpr int kWindowWidth = 600;
+constexpr int kWindowHeight = 400;
+
+struct Probe {
+    int x;
+    int y;
+};
+// Inside the notch; above it; right of it; right of the outline; below the outline.
+constexpr Probe kProbes[] = {{16, 293}, {16, 287}, {200, 293}, {590, 10}, {10, 380}};
+
+std::vector<std::u16string> WideArguments() {
+    std::vector<std::u16string> arguments;
+    int count = 0;
+    LPWSTR* words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (words == nullptr) return arguments;
+    for (int i = 1; i < count; ++i) {
+        arguments.emplace_back(reinterpret_cast<const char16_t*>(words[i]));
+    }
+    ::LocalFree(words);
+    return arguments;
+}
+
+HWND CreateOwnWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = ::DefWindowProcW;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = L"HueloomSendLines";
+    ::RegisterClassW(&windowClass);
+    const HWND window = ::CreateWindowExW(
+        0, windowClass.lpszClassName, L"Hueloom 2.0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 190,
+        155, kWindowWidth, kWindowHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (window != nullptr) ::ShowWindow(window, SW_SHOWNORMAL);
+    return window;
+}
+
+bool IsTopmost(HWND window) {
+    return (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+void ReportShape(HWND window) {
+    const bool before = IsTopmost(window);
+    MakeTopmost(detail::NeutralWindow(window));
+    std::printf("topmost before=%s after=%s\n", before ? "yes" : "no",
+                IsTopmost(window) ? "yes" : "no");
+
+    ApplyNotchedRegion(detail::NeutralWindow(window));
+    const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    const int type = ::GetWindowRgn(window, region);
+    std::printf("region type=%s\n", type == COMPLEXREGION  ? "complex"
+                                    : type == SIMPLEREGION ? "simple"
+                                    : type == NULLREGION   ? "empty"
+                                                           : "none");
+    for (const Probe& probe : kProbes) {
+        std::printf("pixel %d,%d %s\n", probe.x, probe.y,
+                    ::PtInRegion(region, probe.x, probe.y) ? "in" : "out");
+    }
+    ::DeleteObject(region);
+}
+
+}  // namespace
+}  // namespace hueloom
+
+int main() {
+    using namespace hueloom;
+    const HWND window = CreateOwnWindow();
+    if (window == nullptr) {
+        std::fprintf(stderr, "send lines: cannot create a window\n");
+        return 1;
+    }
+    Win32WindowSystem windowSystem;
+    Win32Toolkit toolkit;
+    ScopedWindowSystem installedWindowSystem(windowSystem);
+    ScopedToolkit installedToolkit(toolkit);
+
+    const std::vector<std::u16string> lines = WideArguments();
+    for (const std::u16string& line : lines) SendChatLine(line);
+    std::printf("sent %zu lines\n", lines.size());
+
+    // As the main window does after its announcement.
+    ReportShape(window);
+    std::fflush(stdout);
+    ::DestroyWindow(window);
+    return 0;
+}
