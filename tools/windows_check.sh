@@ -161,10 +161,11 @@ ready" "$(cat "$log" 2>/dev/null)" "$scratch/standin.out"
 euro_bytes="43 61 66 e9 20 35 80"       # "Café 5€" in code page 1252
 outside_bytes="3f 20 61 6e 64 20 3f"    # "中 and Ж": neither has a near letter in 1252
 best_fit_bytes="61 62 63"               # "ābc": the system writes ā as its near letter a
+nul_bytes="61 3f 62"                    # "a", NUL, "b": a NUL would end the string early
 mark=$(log_lines)
-send "$scratch/sender1.out" "Café 5€" "中 and Ж" "ābc"
+send "$scratch/sender1.out" "Café 5€" "中 and Ж" "ābc" 'a\0b'
 status=$?
-expect "sender sends three lines and returns normally" "sent 3 lines, exit 0" \
+expect "sender sends four lines and returns normally" "sent 4 lines, exit 0" \
     "$(head -n 1 "$scratch/sender1.out"), exit $status" "$scratch/sender1.out"
 first=$(log_since "$mark")
 
@@ -177,9 +178,11 @@ expect "ANSI bytes of a line with characters outside the code page: '?'" "$outsi
     "$(sed -n 2p <<<"$settexts")"
 expect "ANSI bytes from the system's own conversion (best fit)" "$best_fit_bytes" \
     "$(sed -n 3p <<<"$settexts")"
+expect "a NUL in the line goes out as '?', the rest of the line with it" "$nul_bytes" \
+    "$(sed -n 4p <<<"$settexts")"
 expect "each line posted exactly once, right after the first carriage return" \
     "$(expected_send room1 "$euro_bytes"; expected_send room1 "$outside_bytes"
-       expected_send room1 "$best_fit_bytes")" "$first"
+       expected_send room1 "$best_fit_bytes"; expected_send room1 "$nul_bytes")" "$first"
 
 shape=$(tail -n +2 "$scratch/sender1.out")
 expect "sender's window topmost (WS_EX_TOPMOST) after MakeTopmost" "topmost before=no after=yes" \

@@ -1,12 +1,13 @@
 // Sends lines into the chat client through the real window system, then gives a
 // window of its own the main window's topmost band and region and reads them back.
 //
-//   hueloom_send_lines [LINE...]
+//   hueloom_send_lines [LINE...]      a backslash and a zero (\0) in a line stand for NUL
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
+// clang-format off
 #include <windows.h>
-
 #include <shellapi.h>  // after <windows.h>, whose types it uses
+// clang-format on
 
 #include <cstdio>
 #include <string>
@@ -33,13 +34,22 @@ struct Probe {
 // Inside the notch; above it; right of it; right of the outline; below the outline.
 constexpr Probe kProbes[] = {{16, 293}, {16, 287}, {200, 293}, {590, 10}, {10, 380}};
 
+// A command line cannot carry a NUL, so lines spell it as backslash, zero.
+std::u16string WithNuls(std::u16string line) {
+    for (std::size_t at = line.find(u"\\0"); at != std::u16string::npos;
+         at = line.find(u"\\0", at + 1)) {
+        line.replace(at, 2, 1, u'\0');
+    }
+    return line;
+}
+
 std::vector<std::u16string> WideArguments() {
     std::vector<std::u16string> arguments;
     int count = 0;
     LPWSTR* words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     if (words == nullptr) return arguments;
     for (int i = 1; i < count; ++i) {
-        arguments.emplace_back(reinterpret_cast<const char16_t*>(words[i]));
+        arguments.push_back(WithNuls(reinterpret_cast<const char16_t*>(words[i])));
     }
     ::LocalFree(words);
     return arguments;
