@@ -60,6 +60,8 @@ StandinChatClient::StandinChatClient(InProcessWindowSystem& windowSystem, QWidge
     setAttribute(Qt::WA_QuitOnClose, false);
     setMinimumSize(360, 240);
     resize(580, 320);
+    // Below the main window, whose client area stands at (190, 155) and is 217 high.
+    if (isWindow()) move(190, 410);
 
     transcript = new TranscriptView;
     transcriptArea = new QScrollArea(this);
