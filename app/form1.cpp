@@ -2,6 +2,7 @@
 #include "app/form1.h"
 
 #include <limits>
+#include <utility>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kFixedWindowWithCloseOnly) {
     BuildLineControls();
     BuildFadeOptions();
     SetTabOrder();
+    NameControls();
     ConnectHandlers();
     const QRect client = TwipsRect(2850, 2325, 6030, 3255);
     setFixedSize(client.size());
@@ -128,14 +130,35 @@ void Form1::BuildFadeOptions() {
 }
 
 void Form1::SetTabOrder() {
+    // Label1 ends the design's order but, being a label, never takes the focus.
     QWidget* const order[] = {
         Color2,  Color1, Color3,  Blue1,   red2,    Green2,  Blue2,   red3,   Green3,
         Blue3,   Green1, red1,    Text1,   Command1, Picture1, Slider1, Picture2, color4,
         red4,    green4, blue4,   Picture3, color5, Picture4, color6,  color7, color8,
         red5,    green5, blue5,   red61,   green6,  blue6,   red7,    green7, blue7,
         red8,    green8, blue8,   color9,  color10, red9,    green9,  blue9,  red10,
-        green10, blue10, fade3,   fade4,   fade10,  fade5,   Label1};
+        green10, blue10, fade3,   fade4,   fade10,  fade5};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::NameControls() {
+    setObjectName(QStringLiteral("Form1"));
+    const std::pair<QWidget*, const char*> names[] = {
+        {Color1, "Color1"},   {red1, "red1"},       {Green1, "Green1"},   {Blue1, "Blue1"},
+        {Color2, "Color2"},   {red2, "red2"},       {Green2, "Green2"},   {Blue2, "Blue2"},
+        {Color3, "Color3"},   {red3, "red3"},       {Green3, "Green3"},   {Blue3, "Blue3"},
+        {color4, "color4"},   {red4, "red4"},       {green4, "green4"},   {blue4, "blue4"},
+        {color5, "color5"},   {red5, "red5"},       {green5, "green5"},   {blue5, "blue5"},
+        {color6, "color6"},   {red61, "red61"},     {green6, "green6"},   {blue6, "blue6"},
+        {color7, "color7"},   {red7, "red7"},       {green7, "green7"},   {blue7, "blue7"},
+        {color8, "color8"},   {red8, "red8"},       {green8, "green8"},   {blue8, "blue8"},
+        {color9, "color9"},   {red9, "red9"},       {green9, "green9"},   {blue9, "blue9"},
+        {color10, "color10"}, {red10, "red10"},     {green10, "green10"}, {blue10, "blue10"},
+        {Picture2, "Picture2"}, {Picture3, "Picture3"}, {Picture4, "Picture4"},
+        {Slider1, "Slider1"}, {Text1, "Text1"},     {Picture1, "Picture1"},
+        {Command1, "Command1"}, {Label1, "Label1"}, {fade3, "fade3"},     {fade4, "fade4"},
+        {fade5, "fade5"},     {fade10, "fade10"}};
+    for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
 }
 
 std::array<QScrollBar*, 30> Form1::Bars() const {

@@ -148,6 +148,7 @@ private:
     void BuildLineControls();
     void BuildFadeOptions();
     void SetTabOrder();
+    void NameControls();  // object names as the design names them, for findChild
     void ConnectHandlers();
 
     // The thirty bars, column by column, red, green, blue within a column.
