@@ -13,7 +13,7 @@ namespace hueloom {
 std::u16string ReplaceAll(std::u16string_view text, std::u16string_view find,
                           std::u16string_view replacement) {
     // Own copies: a handler run by DoEvents may change the caller's texts.
-    const std::u16string source(text);
+    std::u16string source(text);
     if (find.empty()) return source;
     const std::u16string target(find);
     const std::u16string insert(replacement);

@@ -6,11 +6,10 @@
 
 namespace hueloom {
 
-struct GlyphWidths::Table {
-    explicit Table(const QFont& font, const QImage& device) : metrics(font, &device) {}
-    QFontMetricsF metrics;
-    std::unordered_map<char16_t, qreal> advances;
-};
+GlyphWidths::Table::Table(const QFont& font, const QImage& device)
+    : metrics(font, &device), ascent(metrics.ascent()), height(metrics.height()) {
+    ascii.fill(-1);
+}
 
 GlyphWidths::GlyphWidths() : device_(1, 1, QImage::Format_RGB32) {}
 
@@ -28,7 +27,12 @@ void GlyphWidths::SetFont(const QFont& font) {
 }
 
 qreal GlyphWidths::Advance(char16_t character) {
-    auto [entry, added] = current_->advances.try_emplace(character, 0.0);
+    if (character < current_->ascii.size()) {
+        qreal& width = current_->ascii[character];
+        if (width < 0) width = current_->metrics.horizontalAdvance(QChar(character));
+        return width;
+    }
+    auto [entry, added] = current_->others.try_emplace(character, 0.0);
     if (added) entry->second = current_->metrics.horizontalAdvance(QChar(character));
     return entry->second;
 }
@@ -36,9 +40,5 @@ qreal GlyphWidths::Advance(char16_t character) {
 qreal GlyphWidths::Advance(const QString& text) const {
     return current_->metrics.horizontalAdvance(text);
 }
-
-qreal GlyphWidths::Ascent() const { return current_->metrics.ascent(); }
-
-qreal GlyphWidths::Height() const { return current_->metrics.height(); }
 
 }  // namespace hueloom

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
+#include <array>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -25,11 +26,17 @@ public:
     void SetFont(const QFont& font);
     qreal Advance(char16_t character);
     qreal Advance(const QString& text) const;
-    qreal Ascent() const;
-    qreal Height() const;
+    qreal Ascent() const { return current_->ascent; }
+    qreal Height() const { return current_->height; }
 
 private:
-    struct Table;
+    struct Table {
+        Table(const QFont& font, const QImage& device);
+        QFontMetricsF metrics;
+        qreal ascent, height;
+        std::array<qreal, 128> ascii;  // negative: not measured yet
+        std::unordered_map<char16_t, qreal> others;
+    };
     static constexpr std::size_t kMaxTables = 16;
 
     QImage device_;  // a one-pixel image, only for its resolution

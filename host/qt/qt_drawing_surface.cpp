@@ -95,22 +95,23 @@ void QtDrawingSurface::SetForeColor(std::int32_t colour) {
     fore_color_ = (red << 16) | (green << 8) | blue;
 }
 
-QImage QtDrawingSurface::NewImage() const {
+// An image the size of the widget's inner area, filled with its background.
+QImage QtDrawingSurface::NewImage() {
+    widget_size_ = widget_.size();
     const QSize size = widget_.contentsRect().size().expandedTo(QSize(0, 0));
     const qreal ratio = widget_.devicePixelRatioF();
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(widget_.palette().color(widget_.backgroundRole()));
+    area_ = QSizeF(size);
     return image;
 }
 
 // The image follows the widget's size; what was drawn stays at the top-left.
+// Only a change of the widget's size is looked for here: the rest (border,
+// screen) is taken afresh at every Cls.
 void QtDrawingSurface::MatchWidgetSize() {
-    const QSize wanted = widget_.contentsRect().size().expandedTo(QSize(0, 0));
-    if (image_.deviceIndependentSize().toSize() == wanted &&
-        image_.devicePixelRatio() == widget_.devicePixelRatioF()) {
-        return;
-    }
+    if (widget_.size() == widget_size_) return;
     QImage resized = NewImage();
     if (!resized.isNull() && !image_.isNull()) {
         QPainter painter(&resized);
@@ -139,13 +140,12 @@ void QtDrawingSurface::Print(std::u16string_view text) {
     MatchWidgetSize();
     has_drawing_ = true;
     if (text.empty() || image_.isNull()) return;
-    const QString string = ToQString(text);
     const qreal x = current_x_, y = current_y_;
     // Ink can overhang the advance box (italics, accents); a font height of
     // slack on every side keeps every glyph that could touch the image.
     const qreal slack = widths_->Height();
-    const QSizeF area = image_.deviceIndependentSize();
-    if (x - slack >= area.width() || y - slack >= area.height() || y + 2 * slack <= 0) return;
+    if (x - slack >= area_.width() || y - slack >= area_.height() || y + 2 * slack <= 0) return;
+    const QString string = ToQString(text);
     if (x < 0 && x + widths_->Advance(string) + slack <= 0) return;
 
     QPainter painter(&image_);

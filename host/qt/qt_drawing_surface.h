@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -58,10 +59,12 @@ private:
     double UnitsPerPixel() const;
     void FontChanged();
     void MatchWidgetSize();
-    QImage NewImage() const;
+    QImage NewImage();
 
     QWidget& widget_;
     QImage image_;
+    QSize widget_size_;  // the widget's size when image_ was last fitted to it
+    QSizeF area_;        // image_'s size in widget pixels
     QFont font_;
     std::unique_ptr<GlyphWidths> widths_;  // advances of the current font, cached
     std::int16_t scale_mode_ = kScaleModeTwips;

@@ -222,6 +222,19 @@ private slots:
         QVERIFY(!InkIn(surface.image(), QRect(640, 0, 60, 33)).empty());
     }
 
+    // Each code unit is drawn alone: halves of a pair and lone marks must not break anything.
+    void drawsSurrogateHalvesAndCombiningMarksAlone() {
+        Box box;
+        QtDrawingSurface surface(box);
+        std::u16string markup = u"x\U0001F600\u0301?<b>?<i>\u200Fy";
+        markup[4] = 0xD800;  // lone halves of a pair
+        markup[8] = 0xDC00;
+        RenderMarkup(surface, markup);
+        const Ink ink = InkIn(surface.image());
+        QCOMPARE(ink.left, 2);
+        QVERIFY(ink.right > 20);
+    }
+
     void drawingAsksTheWidgetToRepaint() {
         Box box;
         box.show();
