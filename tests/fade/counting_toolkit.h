@@ -1,0 +1,20 @@
+// A toolkit fake for the fade tests: counts DoEvents and can run a handler inside it.
+#pragma once
+
+#include <functional>
+
+#include "host/toolkit.h"
+
+namespace hueloom {
+
+struct CountingToolkit : Toolkit {
+    int calls = 0;
+    std::function<void()> pending_event;  // runs inside every DoEvents, like a queued handler
+
+    void DoEvents() override {
+        ++calls;
+        if (pending_event) pending_event();
+    }
+};
+
+}  // namespace hueloom
