@@ -93,6 +93,8 @@ TEST(MultiStopFades, FadeTenNeverWaves) {
     EXPECT_EQ(markup.find(u"<su"), std::u16string::npos);
     EXPECT_EQ(markup.find(u"</su"), std::u16string::npos);
     EXPECT_EQ(markup.size(), 21 * text.size());
+    EXPECT_EQ(Ten(u"abcd", true), Tag(u"1400EB") + u"a" + Tag(u"1E00E1") + u"b" + Tag(u"2800D7") +
+                                      u"c" + Tag(u"3200CD") + u"d");
 }
 
 TEST(MultiStopFades, OverflowComesBeforeTheFirstYield) {
