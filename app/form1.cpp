@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSlider>
 
+#include "app/option_style.h"
 #include "app/twips.h"
 #include "host/qt/qt_window_handles.h"
 
@@ -127,6 +128,10 @@ void Form1::BuildFadeOptions() {
     fade5 = NewOption(this, "5", 5040, 495);
     fade10 = NewOption(this, "10", 5520, 495);
     fade10->setChecked(true);
+    // The style is the application's own with tighter caption spacing; the form owns it.
+    auto* style = new OptionStyle();
+    style->setParent(this);
+    for (QRadioButton* option : {fade3, fade4, fade5, fade10}) option->setStyle(style);
 }
 
 void Form1::SetTabOrder() {
