@@ -62,6 +62,29 @@ std::string OnePerSegment(const std::string& text) {
     return markup;
 }
 
+// "abcdefghi" faded over the first `columns` stops, as the fade engine has it.
+std::string FadedBy(int columns) {
+    std::vector<Component> c;
+    for (int k = 1; k <= 10; ++k) {
+        const Stop stop = StopOf(k);
+        c.insert(c.end(), {static_cast<Component>(stop.red), static_cast<Component>(stop.green),
+                           static_cast<Component>(stop.blue)});
+    }
+    const std::u16string_view text = u"abcdefghi";
+    switch (columns) {
+        case 3:
+            return Ansi(FadeThree(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], text, false));
+        case 4:
+            return Ansi(FadeFour(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10],
+                                 c[11], text, false));
+        case 5:
+            return Ansi(FadeFive(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10],
+                                 c[11], c[12], c[13], c[14], text, false));
+        default:
+            return OnePerSegment("abcdefghi");
+    }
+}
+
 std::vector<PictureBox*> Swatches(const Form1& form) {
     return {form.Color1, form.Color2, form.Color3, form.color4, form.color5,
             form.color6, form.color7, form.color8, form.color9, form.color10};
@@ -194,6 +217,44 @@ private slots:
         form.Command1->click();
         QCOMPARE(EnabledSwatches(form), enabledAfter);
         QCOMPARE(f.LinesSent().size(), std::size_t{2});
+    }
+
+    // Four separate tests in the order fade10, fade5, fade4, fade3: with the
+    // group's exclusivity lifted, every selected option sends its own line.
+    void sendRunsOneBlockPerSelectedOption_data() {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QStringList>("sentColumns");  // in the order sent
+        QTest::addColumn<QString>("enabledAfter");
+        QTest::newRow("none") << QStringList{} << QStringList{} << "1111111111";
+        QTest::newRow("all") << QStringList{"fade3", "fade4", "fade5", "fade10"}
+                             << QStringList{"10", "5", "4", "3"} << "1110000000";
+        QTest::newRow("3 and 10") << QStringList{"fade3", "fade10"}
+                                  << QStringList{"10", "3"} << "1110000000";
+    }
+    void sendRunsOneBlockPerSelectedOption() {
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, sentColumns);
+        QFETCH(QString, enabledAfter);
+        FormFixture f;
+        Form1& form = *f.form;
+        SetColumns(form);
+        for (QRadioButton* option : {form.fade3, form.fade4, form.fade5, form.fade10}) {
+            option->setAutoExclusive(false);
+            option->setChecked(selected.contains(option->objectName()));
+        }
+        form.Text1->setText("abcdefghi");
+        form.Command1->click();
+        std::vector<std::string> expected;
+        for (const QString& columns : sentColumns) expected.push_back(FadedBy(columns.toInt()));
+        QCOMPARE(f.LinesSent(), expected);
+        QCOMPARE(EnabledSwatches(form), enabledAfter);
+    }
+
+    // An empty line is still faded and sent: one empty line into the chat.
+    void emptyLineIsSentEmpty() {
+        FormFixture f;
+        f.form->Command1->click();
+        QCOMPARE(f.Messages(), f.NineMessages(""));
     }
 
     // A disabled swatch is still repainted by its bars, in its own colour.
