@@ -12,6 +12,7 @@
 #include <QSlider>
 
 #include "app/option_style.h"
+#include "app/text_box.h"
 #include "app/twips.h"
 #include "host/qt/qt_window_handles.h"
 
@@ -106,7 +107,7 @@ void Form1::BuildLineControls() {
     Slider1->setTickPosition(QSlider::NoTicks);
     Slider1->setGeometry(TwipsRect(0, 1680, 6015, 255));
 
-    Text1 = new QLineEdit(this);
+    Text1 = new TextBox(this);
     // Qt would cut a longer line at 32767 characters; nothing typed may be lost.
     Text1->setMaxLength(std::numeric_limits<int>::max());
     Text1->setGeometry(TwipsRect(0, 2040, 6015, 285));

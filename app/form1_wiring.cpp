@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "app/handler_guard.h"
 #include "app/scroll_notifications.h"
+#include "app/text_box.h"
 
 namespace hueloom {
 
@@ -52,7 +53,7 @@ void Form1::ConnectHandlers() {
 
     ConnectSliderScroll(*Slider1, guarded(Slider1, &Form1::Slider1_Scroll));
     const Notification textChange = guarded(Text1, &Form1::Text1_Change);
-    connect(Text1, &QLineEdit::textChanged, this, [textChange] { textChange(); });
+    connect(static_cast<TextBox*>(Text1), &TextBox::Change, this, [textChange] { textChange(); });
     const Notification click = guarded(Command1, &Form1::Command1_Click);
     connect(Command1, &QPushButton::clicked, this, [click] { click(); });
 }

@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QToolTip>
 #include <QtTest>
 
 #include "app/packed_colour.h"
+#include "app/text_box.h"
 #include "fade/fade.h"
 #include "form_fixture.h"
 #include "host/qt/qt_drawing_surface.h"
@@ -299,6 +301,31 @@ private slots:
         // Deleting the line clears the preview.
         QTest::keyClick(form.Text1, Qt::Key_Backspace);
         for (int x = 0; x < image.width(); ++x) QCOMPARE(PreviewOf(form).image().pixelColor(x, 5), back);
+    }
+
+    // One Change per change of the text, whether typed, pasted or set by code,
+    // and a keystroke handled during the preview's yield previews nested.
+    void everyChangeOfTheTextRaisesOneChange() {
+        FormFixture f;
+        Form1& form = *f.form;
+        QSignalSpy changes(static_cast<TextBox*>(form.Text1), &TextBox::Change);
+        QTest::keyClicks(form.Text1, "abc");
+        QCOMPARE(changes.size(), 3);
+        form.Text1->setText("xy");
+        QCOMPARE(changes.size(), 4);
+        QApplication::clipboard()->setText("zz");
+        form.Text1->paste();
+        QCOMPARE(changes.size(), 5);
+        QTest::keyClick(form.Text1, Qt::Key_Left);  // no change, no Change
+        QCOMPARE(changes.size(), 5);
+
+        bool typed = false;
+        f.toolkit.onYield = [&](int) {
+            if (!std::exchange(typed, true)) QTest::keyClick(form.Text1, Qt::Key_Q);
+        };
+        QTest::keyClick(form.Text1, Qt::Key_W);
+        QCOMPARE(changes.size(), 7);
+        QCOMPARE(form.Text1->text(), QString("xyzwqz"));
     }
 
     // Bars and fade size take effect at the next keystroke, not before.
