@@ -22,6 +22,10 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 usage() { sed -n '4,12s/^# \{0,1\}//p' "$0"; exit 2; }
 
 configure_and_build() {
+    # Runs started side by side share the build: one configures and builds at a time.
+    mkdir -p "$build"
+    exec 9>"$build/.fuzz.lock"
+    flock 9
     local flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
     flags+=" -fno-omit-frame-pointer"
     CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -Wno-dev \
@@ -29,6 +33,7 @@ configure_and_build() {
         -DCMAKE_CXX_FLAGS="$flags" -DHUELOOM_BUILD_FUZZERS=ON -DHUELOOM_BUILD_APP=OFF \
         -DHUELOOM_BUILD_BENCH=OFF >/dev/null
     cmake --build "$build" -j "$jobs" --target "$@"
+    flock -u 9
 }
 
 # One bounded run over a temporary copy of the seeds; the log is kept on failure.
