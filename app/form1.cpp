@@ -11,7 +11,7 @@
 #include <QScrollBar>
 #include <QSlider>
 
-#include "app/option_style.h"
+#include "app/compact_style.h"
 #include "app/text_box.h"
 #include "app/twips.h"
 #include "host/qt/qt_window_handles.h"
@@ -65,6 +65,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kFixedWindowWithCloseOnly) {
     BuildColourColumns();
     BuildLineControls();
     BuildFadeOptions();
+    ApplyCompactStyle();
     SetTabOrder();
     NameControls();
     ConnectHandlers();
@@ -129,10 +130,14 @@ void Form1::BuildFadeOptions() {
     fade5 = NewOption(this, "5", 5040, 495);
     fade10 = NewOption(this, "10", 5520, 495);
     fade10->setChecked(true);
-    // The style is the application's own with tighter caption spacing; the form owns it.
-    auto* style = new OptionStyle();
+}
+
+void Form1::ApplyCompactStyle() {
+    // The application's own style made compact for the narrow controls; the form owns it.
+    auto* style = new CompactStyle();
     style->setParent(this);
     for (QRadioButton* option : {fade3, fade4, fade5, fade10}) option->setStyle(style);
+    for (QScrollBar* bar : Bars()) bar->setStyle(style);
 }
 
 void Form1::SetTabOrder() {

@@ -147,6 +147,7 @@ private:
     void BuildColourColumns();
     void BuildLineControls();
     void BuildFadeOptions();
+    void ApplyCompactStyle();
     void SetTabOrder();
     void NameControls();  // object names as the design names them, for findChild
     void ConnectHandlers();

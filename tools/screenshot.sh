@@ -32,11 +32,11 @@ sleep 1  # the start announcement has been sent once both windows are up
 
 # Pixels of Form1's client area (15 twips to the pixel): column k's red, green
 # and blue bars stand at x = 40 (k - 1) + 8, 16 and 24, from y = 48 to 105;
-# at value 0 the thumb covers y = 62 to 87. A drag, as the swatches follow it.
+# at value 0 the thumb covers y = 61 to 70. A drag, as the swatches follow it.
 click_at() { xdotool mousemove --window "$form" "$1" "$2" click 1; }
 drag_bar_to_bottom() {  # column, then 0 red, 1 green, 2 blue
     local x=$((40 * ($1 - 1) + 12 + 8 * $2))
-    xdotool mousemove --window "$form" "$x" 74 mousedown 1 \
+    xdotool mousemove --window "$form" "$x" 65 mousedown 1 \
         mousemove --window "$form" "$x" 80 mousemove --window "$form" "$x" 104 mouseup 1
 }
 for stop in "1 0" "2 0" "2 1" "3 1" "4 1" "5 1" "5 2" "6 2" "7 2" "8 0" "8 2" "9 0" "10 0"; do

@@ -1,12 +1,13 @@
-// A style for the fade options: their captions sit close to the indicator,
-// so "3" and "10" fit the narrow boxes of the design.
+// A compact style for the window's narrow controls: fade options whose
+// captions sit close to the indicator, so "3" and "10" fit the design's
+// boxes, and bars with a short thumb, so a drag travels far enough to aim.
 #pragma once
 
 #include <QProxyStyle>
 
 namespace hueloom {
 
-class OptionStyle final : public QProxyStyle {
+class CompactStyle final : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
