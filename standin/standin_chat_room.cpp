@@ -17,9 +17,9 @@ constexpr std::intptr_t kTrue = 1;
 
 StandinChatRoom::StandinChatRoom(InProcessWindowSystem& windowSystem, Events events)
     : windowSystem_(windowSystem), events_(std::move(events)) {
-    frame_ = windowSystem_.CreateWindow(0, "aol frame25", "Stand-in chat client");
-    area_ = windowSystem_.CreateWindow(frame_, "mdiclient");
-    room_ = windowSystem_.CreateWindow(area_, "aol child", "Stand-in chat room");
+    frame_ = windowSystem_.AddWindow(0, "aol frame25", "Stand-in chat client");
+    area_ = windowSystem_.AddWindow(frame_, "mdiclient");
+    room_ = windowSystem_.AddWindow(area_, "aol child", "Stand-in chat room");
     // Each new window goes in front of its siblings, so the last icon is made first.
     icons_.resize(kStandinIconCount);
     for (std::size_t index = kStandinIconCount; index-- > 0;) {
@@ -27,13 +27,13 @@ StandinChatRoom::StandinChatRoom(InProcessWindowSystem& windowSystem, Events eve
         icon.onMessage = [this, index](std::uint32_t message, std::uintptr_t, std::intptr_t) {
             return OnIconMessage(icons_[index], message);
         };
-        icons_[index] = windowSystem_.CreateWindow(room_, "_aol_icon", {}, std::move(icon));
+        icons_[index] = windowSystem_.AddWindow(room_, "_aol_icon", {}, std::move(icon));
     }
     WindowCallbacks input;
     input.onMessage = [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
         return OnInputBoxMessage(message, wParam, lParam);
     };
-    inputBox_ = windowSystem_.CreateWindow(room_, "richcntl", {}, std::move(input));
+    inputBox_ = windowSystem_.AddWindow(room_, "richcntl", {}, std::move(input));
 }
 
 StandinChatRoom::~StandinChatRoom() { windowSystem_.DestroyWindow(frame_); }

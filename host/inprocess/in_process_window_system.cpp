@@ -84,8 +84,8 @@ void InProcessWindowSystem::Record(std::string operation, std::vector<std::int64
     calls_.push_back({std::move(operation), std::move(args), std::move(texts), std::move(points)});
 }
 
-Hwnd InProcessWindowSystem::CreateWindow(Hwnd parent, std::string_view className,
-                                         std::string_view title, WindowCallbacks callbacks) {
+Hwnd InProcessWindowSystem::AddWindow(Hwnd parent, std::string_view className,
+                                      std::string_view title, WindowCallbacks callbacks) {
     std::vector<Hwnd>* siblings = Siblings(parent);
     if (siblings == nullptr) return 0;
     const Hwnd handle = nextHandle_++;

@@ -51,9 +51,10 @@ public:
     InProcessWindowSystem& operator=(const InProcessWindowSystem&) = delete;
 
     // A new window in front of its siblings (parent 0: a top-level window).
+    // Not named CreateWindow: <windows.h> makes that name a macro.
     // 0 when the parent is not a window.
-    Hwnd CreateWindow(Hwnd parent, std::string_view className, std::string_view title = {},
-                      WindowCallbacks callbacks = {});
+    Hwnd AddWindow(Hwnd parent, std::string_view className, std::string_view title = {},
+                   WindowCallbacks callbacks = {});
     // Removes the window and its children; their handles find nothing afterwards.
     void DestroyWindow(Hwnd window);
     void BringToFront(Hwnd window);

@@ -98,7 +98,7 @@ Hwnd HostTopLevelWindow(InProcessWindowSystem& windows, QWidget& window,
     callbacks.onSetWindowRgn = [target, host](Hrgn region) {
         if (!target.isNull()) ApplyRegion(*host, *target, region);
     };
-    const Hwnd handle = windows.CreateWindow(0, className, title, std::move(callbacks));
+    const Hwnd handle = windows.AddWindow(0, className, title, std::move(callbacks));
     RegisterWindowHandle(window, handle);
     return handle;
 }

@@ -30,13 +30,13 @@ struct ChatTree {
     Hwnd frame = 0, area = 0, room = 0, input = 0, sendIcon = 0;
 
     explicit ChatTree(InProcessWindowSystem& windows) {
-        frame = windows.CreateWindow(0, "aol frame25");
-        area = windows.CreateWindow(frame, "mdiclient");
-        room = windows.CreateWindow(area, "aol child");
+        frame = windows.AddWindow(0, "aol frame25");
+        area = windows.AddWindow(frame, "mdiclient");
+        room = windows.AddWindow(area, "aol child");
         // Children go in front of their siblings: the first made ends up sixth.
-        sendIcon = windows.CreateWindow(room, "_aol_icon");
-        for (int k = 0; k < 5; ++k) windows.CreateWindow(room, "_aol_icon");
-        input = windows.CreateWindow(room, "richcntl");
+        sendIcon = windows.AddWindow(room, "_aol_icon");
+        for (int k = 0; k < 5; ++k) windows.AddWindow(room, "_aol_icon");
+        input = windows.AddWindow(room, "richcntl");
     }
 };
 

@@ -35,7 +35,7 @@ struct Chat {
     std::map<Hwnd, std::string> names{{0, "0"}};
 
     Hwnd Add(Hwnd parent, const char* className, std::string name) {
-        const Hwnd window = ws.CreateWindow(parent, className);
+        const Hwnd window = ws.AddWindow(parent, className);
         names[window] = std::move(name);
         return window;
     }

@@ -165,7 +165,7 @@ struct Fuzzer : Toolkit {
                 ws.DestroyWindow(Target(target));
                 break;
             case 2:
-                windows.push_back(ws.CreateWindow(Target(target), kClasses[target % kClassCount]));
+                windows.push_back(ws.AddWindow(Target(target), kClasses[target % kClassCount]));
                 break;
             case 3:
                 ws.BringToFront(Target(target));
@@ -194,7 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t choice = parent % (fuzzer.windows.size() + 1);
         const Hwnd parent_window = choice == 0 ? 0 : fuzzer.windows[choice - 1];
         fuzzer.windows.push_back(
-            fuzzer.ws.CreateWindow(parent_window, kClasses[class_byte % kClassCount]));
+            fuzzer.ws.AddWindow(parent_window, kClasses[class_byte % kClassCount]));
     }
     const int action_count = input.Byte() % 12;
     for (int k = 0; k < action_count; ++k) {

@@ -122,7 +122,7 @@ TEST_F(Regions, HugePolygonsAreBuiltOrRefusedWithoutHanging) {
 
 TEST_F(Regions, WindowKeepsTheRegionItWasGiven) {
     Hrgn told = 0;
-    const Hwnd w = ws.CreateWindow(0, "form", {}, {.onSetWindowRgn = [&](Hrgn r) { told = r; }});
+    const Hwnd w = ws.AddWindow(0, "form", {}, {.onSetWindowRgn = [&](Hrgn r) { told = r; }});
     const Hrgn r = ws.CreateRectRgn(0, 0, 3, 3);
     EXPECT_EQ(ws.WindowRegion(w), 0u);
     EXPECT_NE(ws.SetWindowRgn(w, r, true), 0);

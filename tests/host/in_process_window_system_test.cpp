@@ -10,15 +10,15 @@ namespace {
 // front to back as: icon1, other, icon2, icon3.
 struct Tree : ::testing::Test {
     InProcessWindowSystem ws;
-    Hwnd top = ws.CreateWindow(0, "AOL Child", "Lobby");
-    Hwnd icon3 = ws.CreateWindow(top, "_aol_icon");
-    Hwnd icon2 = ws.CreateWindow(top, "_AOL_ICON");
-    Hwnd other = ws.CreateWindow(top, "RichCntl");
-    Hwnd icon1 = ws.CreateWindow(top, "_Aol_Icon");
+    Hwnd top = ws.AddWindow(0, "AOL Child", "Lobby");
+    Hwnd icon3 = ws.AddWindow(top, "_aol_icon");
+    Hwnd icon2 = ws.AddWindow(top, "_AOL_ICON");
+    Hwnd other = ws.AddWindow(top, "RichCntl");
+    Hwnd icon1 = ws.AddWindow(top, "_Aol_Icon");
 };
 
 TEST_F(Tree, ChildLookUpsFollowTheHostsRules) {
-    const Hwnd stranger = ws.CreateWindow(0, "_aol_icon");  // top level, not a child
+    const Hwnd stranger = ws.AddWindow(0, "_aol_icon");  // top level, not a child
     const struct {
         Hwnd parent, after;
         const char* className;
@@ -38,7 +38,7 @@ TEST_F(Tree, ChildLookUpsFollowTheHostsRules) {
 }
 
 TEST_F(Tree, TopLevelLookUpMatchesClassAndTitleIgnoringCase) {
-    const Hwnd front = ws.CreateWindow(0, "aol child", "Town Square");
+    const Hwnd front = ws.AddWindow(0, "aol child", "Town Square");
     EXPECT_EQ(ws.FindWindowA("AOL CHILD", nullptr), front);
     EXPECT_EQ(ws.FindWindowA("aol child", "LOBBY"), top);
     EXPECT_EQ(ws.FindWindowA(nullptr, "town square"), front);
@@ -54,13 +54,13 @@ TEST_F(Tree, DestroyedWindowsAndTheirChildrenAreGone) {
     EXPECT_FALSE(ws.IsWindow(icon2));
     EXPECT_TRUE(ws.Children(0).empty());
     EXPECT_EQ(ws.FindWindowExA(top, 0, nullptr, nullptr), 0u);
-    EXPECT_EQ(ws.CreateWindow(top, "late"), 0u);
+    EXPECT_EQ(ws.AddWindow(top, "late"), 0u);
 }
 
 TEST_F(Tree, MessagesReachTheHandlerAndAreRecorded) {
     int seen = 0;
     Hwnd box = 0;
-    box = ws.CreateWindow(top, "richcntl", {},
+    box = ws.AddWindow(top, "richcntl", {},
                           {.onMessage = [&, count = 0](std::uint32_t message, std::uintptr_t wParam,
                                                        std::intptr_t) mutable {
                               seen = ++count;  // the handler keeps its own state
@@ -89,7 +89,7 @@ TEST_F(Tree, MessagesReachTheHandlerAndAreRecorded) {
 
 TEST_F(Tree, SetWindowPosMovesAndMarksTheTopmostBand) {
     int notified = 0;
-    const Hwnd back = ws.CreateWindow(
+    const Hwnd back = ws.AddWindow(
         0, "form", {},
         {.onSetWindowPos = [&](Hwnd after, std::uint32_t) { notified += after == kHwndTopmost; }});
     ws.BringToFront(top);

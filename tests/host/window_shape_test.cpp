@@ -19,7 +19,7 @@ std::vector<std::string> Operations(const InProcessWindowSystem& ws) {
 
 TEST(WindowShape, MakeTopmostKeepsPositionAndSize) {
     InProcessWindowSystem ws;
-    const Hwnd form = ws.CreateWindow(0, "form");
+    const Hwnd form = ws.AddWindow(0, "form");
     ScopedWindowSystem installed(ws);
     MakeTopmost(form);
     ASSERT_EQ(ws.calls().size(), 1u);
@@ -31,7 +31,7 @@ TEST(WindowShape, MakeTopmostKeepsPositionAndSize) {
 
 TEST(WindowShape, NotchedRegionIsTheOutlineMinusThePolygon) {
     InProcessWindowSystem ws;
-    const Hwnd form = ws.CreateWindow(0, "form");
+    const Hwnd form = ws.AddWindow(0, "form");
     ScopedWindowSystem installed(ws);
     ApplyNotchedRegion(form);
 

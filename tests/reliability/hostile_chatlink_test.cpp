@@ -18,14 +18,14 @@ struct ChatClient {
     Hwnd room = 0, input = 0, icon = 0;
 
     ChatClient() {
-        const Hwnd main = ws.CreateWindow(0, "aol frame25");
-        const Hwnd area = ws.CreateWindow(main, "mdiclient");
-        room = ws.CreateWindow(area, "aol child");
+        const Hwnd main = ws.AddWindow(0, "aol frame25");
+        const Hwnd area = ws.AddWindow(main, "mdiclient");
+        room = ws.AddWindow(area, "aol child");
         for (int k = 6; k >= 1; --k) {
-            const Hwnd made = ws.CreateWindow(room, "_aol_icon");
+            const Hwnd made = ws.AddWindow(room, "_aol_icon");
             if (k == 6) icon = made;
         }
-        input = ws.CreateWindow(room, "richcntl");
+        input = ws.AddWindow(room, "richcntl");
     }
 
     // The messages sent, as (window, message, wParam); the text of WM_SETTEXT apart.
