@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "standin/windows_1252.h"
+#include "host/windows_1252.h"
 
 namespace hueloom {
 namespace {

@@ -1,5 +1,6 @@
 // Text for the host's 8-bit calls: Windows-1252, '?' for what it cannot hold.
 #include "host/ansi_code_page.h"
+#include "host/windows_1252.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,16 @@ TEST(AnsiCodePage, OneByteForEveryCodeUnit) {
         {u"a\0b"sv, "a\0b"s},   // NUL is representable and kept
     };
     for (const auto& c : cases) EXPECT_EQ(ToAnsiCodePage(c.text), c.expected);
+}
+
+// What the stand-in reads back is what was sent, for every byte.
+TEST(Windows1252, EveryByteRoundTrips) {
+    std::string bytes;
+    for (int byte = 0; byte < 256; ++byte) bytes.push_back(static_cast<char>(byte));
+    const std::u16string text = FromWindows1252(bytes);
+    ASSERT_EQ(text.size(), 256u);
+    EXPECT_EQ(text[0x80], u'\u20ac');
+    EXPECT_EQ(ToAnsiCodePage(text), bytes);
 }
 
 }  // namespace
