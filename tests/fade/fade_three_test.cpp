@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "counting_toolkit.h"
+#include "support/counting_toolkit.h"
 #include "fade/fade.h"
 #include "fade/segment_fade.h"
 #include "host/error.h"

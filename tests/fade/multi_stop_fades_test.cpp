@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "counting_toolkit.h"
+#include "support/counting_toolkit.h"
 #include "fade/fade.h"
 #include "fade/segment_fade.h"
 #include "host/error.h"

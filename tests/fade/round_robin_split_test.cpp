@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "counting_toolkit.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {

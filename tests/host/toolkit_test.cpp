@@ -3,14 +3,10 @@
 
 #include "host/toolkit.h"
 #include "host/window_system.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {
-
-struct CountingToolkit : Toolkit {
-    int calls = 0;
-    void DoEvents() override { ++calls; }
-};
 
 TEST(ScopedToolkit, InstallsAndRestoresInNestedScopes) {
     DoEvents();  // none installed: nothing happens

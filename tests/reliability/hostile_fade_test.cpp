@@ -10,14 +10,10 @@
 #include "fade/fade.h"
 #include "host/error.h"
 #include "host/toolkit.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {
-
-struct CountingToolkit : Toolkit {
-    int calls = 0;
-    void DoEvents() override { ++calls; }
-};
 
 // One faded character, read back from the markup.
 struct Faded {

@@ -11,16 +11,12 @@
 #include "host/toolkit.h"
 #include "preview/hex.h"
 #include "preview/render.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {
 
 constexpr std::size_t kMegabyte = std::size_t{1} << 20;
-
-struct CountingToolkit : Toolkit {
-    std::size_t calls = 0;
-    void DoEvents() override { ++calls; }
-};
 
 // Renders and reports how long it took, for the figures in the test log.
 double TimedRender(DrawnSurface& surface, std::u16string_view markup, const char* what) {

@@ -1,4 +1,4 @@
-// A toolkit fake for the fade tests: counts DoEvents and can run a handler inside it.
+// A toolkit fake: counts DoEvents and can run a handler inside it.
 #pragma once
 
 #include <functional>
