@@ -1,10 +1,9 @@
 // The colour columns: each bar's handler repaints its column's swatch, and
 // the grey slider paints the first four swatches and the text box grey.
-#include <cstdint>
-
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSlider>
+#include <cstdint>
 
 #include "app/form1.h"
 #include "app/packed_colour.h"
@@ -21,8 +20,7 @@ void SetBackColor(QLineEdit& textBox, std::int32_t colour) {
 
 }  // namespace
 
-void Form1::PaintSwatch(PictureBox* swatch, QScrollBar* red, QScrollBar* green,
-                        QScrollBar* blue) {
+void Form1::PaintSwatch(PictureBox* swatch, QScrollBar* red, QScrollBar* green, QScrollBar* blue) {
     const int r = red->value();
     const int g = green->value();
     const int b = blue->value();

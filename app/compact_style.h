@@ -8,7 +8,7 @@
 namespace hueloom {
 
 class CompactStyle final : public QProxyStyle {
-public:
+  public:
     using QProxyStyle::QProxyStyle;
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;

@@ -1,15 +1,14 @@
 // Form1's design: every control in its place, the tab order and the first focus.
 #include "app/form1.h"
 
-#include <limits>
-#include <utility>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <limits>
+#include <utility>
 
 #include "app/compact_style.h"
 #include "app/text_box.h"
@@ -48,8 +47,8 @@ PictureBox* NewPictureBox(QWidget* parent, QRect geometry) {
 
 // A thin box placed as its design says, relative to the holder's inner area.
 PictureBox* NewInnerBox(PictureBox* holder, int left, int top, int width, int height) {
-    return NewPictureBox(holder, TwipsRect(left, top, width, height)
-                                     .translated(holder->contentsRect().topLeft()));
+    return NewPictureBox(
+        holder, TwipsRect(left, top, width, height).translated(holder->contentsRect().topLeft()));
 }
 
 QRadioButton* NewOption(QWidget* parent, const char* caption, int left, int width) {
@@ -82,11 +81,11 @@ Hwnd Form1::hWnd() const { return WindowHandle(*this); }
 void Form1::BuildColourColumns() {
     PictureBox** swatches[] = {&Color1, &Color2, &Color3, &color4, &color5,
                                &color6, &color7, &color8, &color9, &color10};
-    QScrollBar** bars[][3] = {
-        {&red1, &Green1, &Blue1},   {&red2, &Green2, &Blue2},   {&red3, &Green3, &Blue3},
-        {&red4, &green4, &blue4},   {&red5, &green5, &blue5},   {&red61, &green6, &blue6},
-        {&red7, &green7, &blue7},   {&red8, &green8, &blue8},   {&red9, &green9, &blue9},
-        {&red10, &green10, &blue10}};
+    QScrollBar** bars[][3] = {{&red1, &Green1, &Blue1}, {&red2, &Green2, &Blue2},
+                              {&red3, &Green3, &Blue3}, {&red4, &green4, &blue4},
+                              {&red5, &green5, &blue5}, {&red61, &green6, &blue6},
+                              {&red7, &green7, &blue7}, {&red8, &green8, &blue8},
+                              {&red9, &green9, &blue9}, {&red10, &green10, &blue10}};
     for (int column = 0; column < 10; ++column) {
         const int x = kColumnPitch * column;
         *swatches[column] = NewPictureBox(this, TwipsRect(x, 0, kSwatchSize, kSwatchSize));
@@ -143,39 +142,43 @@ void Form1::ApplyCompactStyle() {
 void Form1::SetTabOrder() {
     // Label1 ends the design's order but, being a label, never takes the focus.
     QWidget* const order[] = {
-        Color2,  Color1, Color3,  Blue1,   red2,    Green2,  Blue2,   red3,   Green3,
-        Blue3,   Green1, red1,    Text1,   Command1, Picture1, Slider1, Picture2, color4,
-        red4,    green4, blue4,   Picture3, color5, Picture4, color6,  color7, color8,
-        red5,    green5, blue5,   red61,   green6,  blue6,   red7,    green7, blue7,
-        red8,    green8, blue8,   color9,  color10, red9,    green9,  blue9,  red10,
-        green10, blue10, fade3,   fade4,   fade10,  fade5};
+        Color2,  Color1, Color3, Blue1,    red2,     Green2,   Blue2,   red3,     Green3,
+        Blue3,   Green1, red1,   Text1,    Command1, Picture1, Slider1, Picture2, color4,
+        red4,    green4, blue4,  Picture3, color5,   Picture4, color6,  color7,   color8,
+        red5,    green5, blue5,  red61,    green6,   blue6,    red7,    green7,   blue7,
+        red8,    green8, blue8,  color9,   color10,  red9,     green9,  blue9,    red10,
+        green10, blue10, fade3,  fade4,    fade10,   fade5};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void Form1::NameControls() {
     setObjectName(QStringLiteral("Form1"));
     const std::pair<QWidget*, const char*> names[] = {
-        {Color1, "Color1"},   {red1, "red1"},       {Green1, "Green1"},   {Blue1, "Blue1"},
-        {Color2, "Color2"},   {red2, "red2"},       {Green2, "Green2"},   {Blue2, "Blue2"},
-        {Color3, "Color3"},   {red3, "red3"},       {Green3, "Green3"},   {Blue3, "Blue3"},
-        {color4, "color4"},   {red4, "red4"},       {green4, "green4"},   {blue4, "blue4"},
-        {color5, "color5"},   {red5, "red5"},       {green5, "green5"},   {blue5, "blue5"},
-        {color6, "color6"},   {red61, "red61"},     {green6, "green6"},   {blue6, "blue6"},
-        {color7, "color7"},   {red7, "red7"},       {green7, "green7"},   {blue7, "blue7"},
-        {color8, "color8"},   {red8, "red8"},       {green8, "green8"},   {blue8, "blue8"},
-        {color9, "color9"},   {red9, "red9"},       {green9, "green9"},   {blue9, "blue9"},
-        {color10, "color10"}, {red10, "red10"},     {green10, "green10"}, {blue10, "blue10"},
-        {Picture2, "Picture2"}, {Picture3, "Picture3"}, {Picture4, "Picture4"},
-        {Slider1, "Slider1"}, {Text1, "Text1"},     {Picture1, "Picture1"},
-        {Command1, "Command1"}, {Label1, "Label1"}, {fade3, "fade3"},     {fade4, "fade4"},
-        {fade5, "fade5"},     {fade10, "fade10"}};
+        {Color1, "Color1"},     {red1, "red1"},         {Green1, "Green1"},
+        {Blue1, "Blue1"},       {Color2, "Color2"},     {red2, "red2"},
+        {Green2, "Green2"},     {Blue2, "Blue2"},       {Color3, "Color3"},
+        {red3, "red3"},         {Green3, "Green3"},     {Blue3, "Blue3"},
+        {color4, "color4"},     {red4, "red4"},         {green4, "green4"},
+        {blue4, "blue4"},       {color5, "color5"},     {red5, "red5"},
+        {green5, "green5"},     {blue5, "blue5"},       {color6, "color6"},
+        {red61, "red61"},       {green6, "green6"},     {blue6, "blue6"},
+        {color7, "color7"},     {red7, "red7"},         {green7, "green7"},
+        {blue7, "blue7"},       {color8, "color8"},     {red8, "red8"},
+        {green8, "green8"},     {blue8, "blue8"},       {color9, "color9"},
+        {red9, "red9"},         {green9, "green9"},     {blue9, "blue9"},
+        {color10, "color10"},   {red10, "red10"},       {green10, "green10"},
+        {blue10, "blue10"},     {Picture2, "Picture2"}, {Picture3, "Picture3"},
+        {Picture4, "Picture4"}, {Slider1, "Slider1"},   {Text1, "Text1"},
+        {Picture1, "Picture1"}, {Command1, "Command1"}, {Label1, "Label1"},
+        {fade3, "fade3"},       {fade4, "fade4"},       {fade5, "fade5"},
+        {fade10, "fade10"}};
     for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
 }
 
 std::array<QScrollBar*, 30> Form1::Bars() const {
-    return {red1,  Green1, Blue1,  red2,  Green2, Blue2,  red3,  Green3, Blue3,  red4,
-            green4, blue4, red5,   green5, blue5, red61,  green6, blue6, red7,   green7,
-            blue7, red8,   green8, blue8, red9,   green9, blue9, red10,  green10, blue10};
+    return {red1,   Green1, Blue1,  red2,   Green2, Blue2,  red3,   Green3, Blue3,   red4,
+            green4, blue4,  red5,   green5, blue5,  red61,  green6, blue6,  red7,    green7,
+            blue7,  red8,   green8, blue8,  red9,   green9, blue9,  red10,  green10, blue10};
 }
 
 std::array<PictureBox*, 10> Form1::Swatches() const {

@@ -2,10 +2,9 @@
 // handler per control notification.
 #pragma once
 
+#include <QWidget>
 #include <array>
 #include <vector>
-
-#include <QWidget>
 
 #include "app/picture_box.h"
 #include "fade/fade.h"
@@ -23,7 +22,7 @@ namespace hueloom {
 class Form1 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -130,18 +129,18 @@ public:
     void Command1_Click();
     void Text1_Change();
 
-signals:
+  signals:
     // The form has unloaded: its window is closed for good.
     void Unloaded();
 
-public:
+  public:
     void setVisible(bool visible) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     enum class UnloadState { kLoaded, kUnloading, kUnloaded };
 
     void BuildColourColumns();

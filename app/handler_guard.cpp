@@ -13,8 +13,9 @@ QString DescribeHandlerError(std::exception_ptr error) {
         std::rethrow_exception(error);
     } catch (const Error& failure) {
         if (failure.number() == kOverflowErrorNumber) {
-            return QStringLiteral("Overflow (error 6): a line of more than 32767 characters "
-                                  "cannot be faded.");
+            return QStringLiteral(
+                "Overflow (error 6): a line of more than 32767 characters "
+                "cannot be faded.");
         }
         return QStringLiteral("%1 (error %2)")
             .arg(QString::fromStdString(failure.what()))

@@ -1,10 +1,9 @@
 // Runs a handler so that an error ends that handler and nothing else.
 #pragma once
 
+#include <QString>
 #include <exception>
 #include <utility>
-
-#include <QString>
 
 class QWidget;
 

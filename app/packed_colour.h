@@ -1,9 +1,8 @@
 // Packed colour values (red + 256 * green + 65536 * blue) and Qt's colours.
 #pragma once
 
-#include <cstdint>
-
 #include <QColor>
+#include <cstdint>
 
 namespace hueloom {
 

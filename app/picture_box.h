@@ -1,10 +1,9 @@
 // The picture box: a sunken box with a background colour and a drawing surface.
 #pragma once
 
+#include <QFrame>
 #include <cstdint>
 #include <memory>
-
-#include <QFrame>
 
 namespace hueloom {
 
@@ -14,7 +13,7 @@ class QtDrawingSurface;
 class PictureBox : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     // Starts in the button-face colour, focusable, with a sunken border.
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
@@ -27,10 +26,10 @@ public:
     // What the markup renderer draws on; made on first use, kept from then on.
     DrawingSurface& Surface();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<QtDrawingSurface> surface_;
 };
 

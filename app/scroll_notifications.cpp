@@ -1,14 +1,12 @@
 // Qt's slider signals turned into Scroll and Change notifications.
 #include "app/scroll_notifications.h"
 
-#include <memory>
-
 #include <QAbstractSlider>
+#include <memory>
 
 namespace hueloom {
 
-void ConnectScrollBarNotifications(QAbstractSlider& bar, Notification scroll,
-                                   Notification change) {
+void ConnectScrollBarNotifications(QAbstractSlider& bar, Notification scroll, Notification change) {
     // sliderMoved comes before value() changes; valueChanged comes after.
     auto valueAtPress = std::make_shared<int>(bar.value());
     QAbstractSlider* source = &bar;
@@ -18,10 +16,9 @@ void ConnectScrollBarNotifications(QAbstractSlider& bar, Notification scroll,
         const Notification& raised = source->isSliderDown() ? scroll : change;
         if (raised) raised();
     });
-    QObject::connect(&bar, &QAbstractSlider::sliderReleased, &bar,
-                     [source, valueAtPress, change] {
-                         if (source->value() != *valueAtPress && change) change();
-                     });
+    QObject::connect(&bar, &QAbstractSlider::sliderReleased, &bar, [source, valueAtPress, change] {
+        if (source->value() != *valueAtPress && change) change();
+    });
 }
 
 void ConnectSliderScroll(QAbstractSlider& slider, Notification scroll) {
@@ -33,12 +30,11 @@ void ConnectSliderScroll(QAbstractSlider& slider, Notification scroll) {
                      [source, userMovePending] {
                          *userMovePending = source->sliderPosition() != source->value();
                      });
-    QObject::connect(&slider, &QAbstractSlider::valueChanged, &slider,
-                     [userMovePending, scroll] {
-                         if (!*userMovePending) return;
-                         *userMovePending = false;
-                         if (scroll) scroll();
-                     });
+    QObject::connect(&slider, &QAbstractSlider::valueChanged, &slider, [userMovePending, scroll] {
+        if (!*userMovePending) return;
+        *userMovePending = false;
+        if (scroll) scroll();
+    });
 }
 
 }  // namespace hueloom

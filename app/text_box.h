@@ -13,16 +13,16 @@ namespace hueloom {
 class TextBox : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     explicit TextBox(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void Change();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
 
-private:
+  private:
     int eventDepth_ = 0;
     int pendingChanges_ = 0;
 };

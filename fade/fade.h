@@ -17,35 +17,26 @@ std::u16string SixDigitHex(std::u16string_view decimal);
 // Each fade takes its stops' components in order (red, green, blue of stop 1,
 // then stop 2, ...), then the text and the wavy flag, and returns the markup.
 // A text over 32767 code units throws Error 6 ("Overflow") before anything else.
-std::u16string FadeThree(Component r1, Component g1, Component b1,
-                         Component r2, Component g2, Component b2,
-                         Component r3, Component g3, Component b3,
+std::u16string FadeThree(Component r1, Component g1, Component b1, Component r2, Component g2,
+                         Component b2, Component r3, Component g3, Component b3,
                          std::u16string_view text, bool wavy);
 
-std::u16string FadeFour(Component r1, Component g1, Component b1,
-                        Component r2, Component g2, Component b2,
-                        Component r3, Component g3, Component b3,
-                        Component r4, Component g4, Component b4,
-                        std::u16string_view text, bool wavy);
+std::u16string FadeFour(Component r1, Component g1, Component b1, Component r2, Component g2,
+                        Component b2, Component r3, Component g3, Component b3, Component r4,
+                        Component g4, Component b4, std::u16string_view text, bool wavy);
 
-std::u16string FadeFive(Component r1, Component g1, Component b1,
-                        Component r2, Component g2, Component b2,
-                        Component r3, Component g3, Component b3,
-                        Component r4, Component g4, Component b4,
-                        Component r5, Component g5, Component b5,
+std::u16string FadeFive(Component r1, Component g1, Component b1, Component r2, Component g2,
+                        Component b2, Component r3, Component g3, Component b3, Component r4,
+                        Component g4, Component b4, Component r5, Component g5, Component b5,
                         std::u16string_view text, bool wavy);
 
 // Never writes wave tags, whatever the flag says.
-std::u16string FadeTen(Component r1, Component g1, Component b1,
-                       Component r2, Component g2, Component b2,
-                       Component r3, Component g3, Component b3,
-                       Component r4, Component g4, Component b4,
-                       Component r5, Component g5, Component b5,
-                       Component r6, Component g6, Component b6,
-                       Component r7, Component g7, Component b7,
-                       Component r8, Component g8, Component b8,
-                       Component r9, Component g9, Component b9,
-                       Component r10, Component g10, Component b10,
+std::u16string FadeTen(Component r1, Component g1, Component b1, Component r2, Component g2,
+                       Component b2, Component r3, Component g3, Component b3, Component r4,
+                       Component g4, Component b4, Component r5, Component g5, Component b5,
+                       Component r6, Component g6, Component b6, Component r7, Component g7,
+                       Component b7, Component r8, Component g8, Component b8, Component r9,
+                       Component g9, Component b9, Component r10, Component g10, Component b10,
                        std::u16string_view text, bool wavy);
 
 // FadeThree with its stops as packed colour values (red + 256 * green +

@@ -10,7 +10,7 @@ inline constexpr std::int16_t kScaleModeTwips = 1;
 inline constexpr std::int16_t kScaleModePixels = 3;
 
 class DrawingSurface {
-public:
+  public:
     virtual ~DrawingSurface() = default;
 
     virtual std::int16_t ScaleMode() = 0;

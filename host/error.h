@@ -7,11 +7,11 @@
 namespace hueloom {
 
 class Error : public std::runtime_error {
-public:
+  public:
     Error(int number, const std::string& text) : std::runtime_error(text), number_(number) {}
     int number() const { return number_; }
 
-private:
+  private:
     int number_;
 };
 

@@ -6,7 +6,7 @@ namespace hueloom {
 // Whatever runs the user interface. DoEvents handles every pending event of
 // the program and returns; handlers it runs may start further work first.
 class Toolkit {
-public:
+  public:
     virtual ~Toolkit() = default;
     virtual void DoEvents() = 0;
 };
@@ -16,13 +16,13 @@ void DoEvents();
 
 // Installs a toolkit for its lifetime and puts back the one installed before.
 class ScopedToolkit {
-public:
+  public:
     explicit ScopedToolkit(Toolkit& toolkit);
     ~ScopedToolkit();
     ScopedToolkit(const ScopedToolkit&) = delete;
     ScopedToolkit& operator=(const ScopedToolkit&) = delete;
 
-private:
+  private:
     Toolkit* previous_;
 };
 

@@ -9,9 +9,8 @@ void MakeTopmost(Hwnd window) {
 
 void ApplyNotchedRegion(Hwnd window) {
     WindowSystem& host = CurrentWindowSystem();
-    const Hrgn notch =
-        host.CreatePolygonRgn(kNotchPolygon.data(), static_cast<int>(kNotchPolygon.size()),
-                              kFillAlternate);
+    const Hrgn notch = host.CreatePolygonRgn(
+        kNotchPolygon.data(), static_cast<int>(kNotchPolygon.size()), kFillAlternate);
     const Hrgn combined = host.CreateRectRgn(0, 0, 0, 0);
     const Hrgn outline = host.CreateRectRgn(0, 0, kOutlineBottomRight.x, kOutlineBottomRight.y);
     host.CombineRgn(combined, outline, notch, kRgnDiff);

@@ -9,10 +9,18 @@
 namespace hueloom {
 
 // The notch's twelve vertices in window pixels; first and last coincide.
-inline constexpr std::array<Point, 12> kNotchPolygon{{{0, 296}, {16, 290}, {35, 296}, {59, 291},
-                                                      {80, 297}, {100, 292}, {112, 296},
-                                                      {132, 291}, {143, 296}, {159, 291},
-                                                      {166, 296}, {0, 296}}};
+inline constexpr std::array<Point, 12> kNotchPolygon{{{0, 296},
+                                                      {16, 290},
+                                                      {35, 296},
+                                                      {59, 291},
+                                                      {80, 297},
+                                                      {100, 292},
+                                                      {112, 296},
+                                                      {132, 291},
+                                                      {143, 296},
+                                                      {159, 291},
+                                                      {166, 296},
+                                                      {0, 296}}};
 inline constexpr Point kOutlineBottomRight{585, 368};
 
 // SetWindowPos into the topmost band, keeping position and size.

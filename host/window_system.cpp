@@ -5,7 +5,7 @@ namespace hueloom {
 namespace {
 
 class NoWindowSystem final : public WindowSystem {
-public:
+  public:
     Hwnd FindWindowA(const char*, const char*) override { return 0; }
     Hwnd FindWindowExA(Hwnd, Hwnd, const char*, const char*) override { return 0; }
     std::intptr_t SendMessageA(Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) override {

@@ -27,7 +27,7 @@ inline constexpr int kFillAlternate = 1;
 inline constexpr int kRgnDiff = 4;
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // A null windowName matches any title; class names match without regard to case.
@@ -51,13 +51,13 @@ WindowSystem& CurrentWindowSystem();
 
 // Installs a window system for its lifetime and puts back the one before.
 class ScopedWindowSystem {
-public:
+  public:
     explicit ScopedWindowSystem(WindowSystem& windowSystem);
     ~ScopedWindowSystem();
     ScopedWindowSystem(const ScopedWindowSystem&) = delete;
     ScopedWindowSystem& operator=(const ScopedWindowSystem&) = delete;
 
-private:
+  private:
     WindowSystem* previous_;
 };
 

@@ -47,7 +47,7 @@ void DrawCharacter(DrawingSurface& surface, std::u16string_view character, Pen& 
 void Scan(DrawingSurface& surface, std::u16string_view text) {
     constexpr std::size_t npos = std::u16string_view::npos;
     Pen pen;
-    std::u16string tag_text;     // reused, so a tag costs no allocation
+    std::u16string tag_text;      // reused, so a tag costs no allocation
     std::size_t no_close = npos;  // no ">" stands at or after this position
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];

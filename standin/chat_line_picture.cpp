@@ -23,7 +23,7 @@ constexpr int kInkSlack = 3;  // italics and the raised line overhang their adva
 // The chat client is another program: drawing its transcript must not run
 // Hueloom's pending events in the middle of the send that brought the line.
 class NoYield final : public Toolkit {
-public:
+  public:
     void DoEvents() override {}
 };
 

@@ -13,7 +13,7 @@ namespace hueloom {
 // of the resulting size holds every character the markup draws. Positions are
 // taken in pixels, the scale mode the renderer draws in.
 class ExtentSurface final : public DrawingSurface {
-public:
+  public:
     explicit ExtentSurface(QtDrawingSurface& measurer);
 
     QSizeF Extent() const { return extent_; }
@@ -34,7 +34,7 @@ public:
     void Print(std::u16string_view text) override;
     float TextWidth(std::u16string_view text) override { return measurer_.TextWidth(text); }
 
-private:
+  private:
     void FontChanged() { heights_.SetFont(measurer_.font()); }
 
     QtDrawingSurface& measurer_;

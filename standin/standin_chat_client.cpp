@@ -39,13 +39,14 @@ QToolButton* MakeIcon(int position, QWidget* parent) {
     auto* icon = new QToolButton(parent);
     if (position == kStandinSendIcon) {
         icon->setText(QStringLiteral("Send"));
-        icon->setToolTip(QStringLiteral("Posts the input box's text (the chat window's "
-                                        "sixth icon)"));
+        icon->setToolTip(
+            QStringLiteral("Posts the input box's text (the chat window's "
+                           "sixth icon)"));
     } else {
         icon->setText(QString::number(position));
         icon->setAutoRaise(true);
-        icon->setToolTip(QStringLiteral("Icon %1 of the chat window; it does nothing here")
-                             .arg(position));
+        icon->setToolTip(
+            QStringLiteral("Icon %1 of the chat window; it does nothing here").arg(position));
     }
     return icon;
 }
@@ -71,8 +72,7 @@ StandinChatClient::StandinChatClient(InProcessWindowSystem& windowSystem, QWidge
     QScrollBar* vertical = transcriptArea->verticalScrollBar();
     connect(vertical, &QScrollBar::valueChanged, this,
             [this, vertical](int value) { followNewest_ = value == vertical->maximum(); });
-    connect(vertical, &QScrollBar::rangeChanged, this,
-            &StandinChatClient::KeepNewestLineInView);
+    connect(vertical, &QScrollBar::rangeChanged, this, &StandinChatClient::KeepNewestLineInView);
 
     auto* iconRow = new QHBoxLayout;
     iconRow->setSpacing(2);

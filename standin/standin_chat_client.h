@@ -24,7 +24,7 @@ class TranscriptView;
 class StandinChatClient : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // Registers the chat client's windows in the window system, which must
     // outlive this window; they are removed again when it is destroyed.
     explicit StandinChatClient(InProcessWindowSystem& windowSystem, QWidget* parent = nullptr);
@@ -36,10 +36,10 @@ public:
 
     QScrollArea* transcriptArea = nullptr;
     TranscriptView* transcript = nullptr;
-    QLineEdit* inputBox = nullptr;  // shows the "richcntl" window's text
+    QLineEdit* inputBox = nullptr;                        // shows the "richcntl" window's text
     std::array<QToolButton*, kStandinIconCount> icons{};  // in the window system's order
 
-private:
+  private:
     void ShowInput();
     void AppendPostedLine(const std::u16string& line);
     void KeepNewestLineInView(int minimum, int maximum);

@@ -19,9 +19,9 @@ inline constexpr int kStandinSendIcon = 6;  // counted from 1, in the window sys
 // box and eight "_aol_icon" buttons, and removes them again on destruction.
 // The window system must outlive this object.
 class StandinChatRoom {
-public:
+  public:
     struct Events {
-        std::function<void()> inputChanged;  // the input box's text changed
+        std::function<void()> inputChanged;                      // the input box's text changed
         std::function<void(const std::u16string& line)> posted;  // a line went to the chat
     };
 
@@ -44,7 +44,7 @@ public:
     // A button-down on one of the icons: the sixth one posts, the others do nothing.
     void PressIcon(Hwnd icon);
 
-private:
+  private:
     std::intptr_t OnInputBoxMessage(std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam);
     std::intptr_t OnIconMessage(Hwnd icon, std::uint32_t message);

@@ -12,7 +12,7 @@ namespace hueloom {
 class TranscriptView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TranscriptView(QWidget* parent = nullptr);
 
     // Draws the markup once, now, and keeps the picture.
@@ -23,10 +23,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     struct Entry {
         std::u16string markup;
         QImage picture;

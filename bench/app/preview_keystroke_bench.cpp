@@ -2,12 +2,11 @@
 // is drawn in Picture1 and painted, for a short line and the longest one.
 #include <benchmark/benchmark.h>
 
-#include <limits>
-#include <optional>
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <limits>
+#include <optional>
 
 #include "app/form1.h"
 #include "fade/fade.h"
@@ -67,10 +66,9 @@ BENCHMARK(PartFade)->ArgsProduct({{100, 32767}, {0, 1}})->Unit(benchmark::kMilli
 void PartRender(benchmark::State& state) {
     Form1 form;
     form.show();
-    const std::u16string markup =
-        FadeTen(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
-                23, 24, 25, 26, 27, 28, 29, 30,
-                LineOf(static_cast<int>(state.range(0))).toStdU16String(), true);
+    const std::u16string markup = FadeTen(
+        1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+        26, 27, 28, 29, 30, LineOf(static_cast<int>(state.range(0))).toStdU16String(), true);
     for (auto _ : state) {
         RenderMarkup(form.Picture1->Surface(), markup);
         form.Picture1->repaint();

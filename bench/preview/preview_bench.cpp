@@ -16,7 +16,7 @@ using hueloom::DrawingSurface;
 
 // The renderer's own cost: every operation happens, none does anything.
 class NullSurface final : public DrawingSurface {
-public:
+  public:
     std::int16_t ScaleMode() override { return mode_; }
     void SetScaleMode(std::int16_t mode) override { mode_ = mode; }
     void SetFontName(std::u16string_view) override {}
@@ -33,7 +33,7 @@ public:
     void Print(std::u16string_view text) override { benchmark::DoNotOptimize(text.data()); }
     float TextWidth(std::u16string_view text) override { return 7.25f * text.size(); }
 
-private:
+  private:
     std::int16_t mode_ = hueloom::kScaleModeTwips;
 };
 
@@ -41,8 +41,8 @@ std::u16string FadeTenMarkup(std::size_t characters) {
     static constexpr char16_t kLine[] = u"Hueloom fades a chat line over ten colour stops! ";
     std::u16string text(characters, u' ');
     for (std::size_t i = 0; i < characters; ++i) text[i] = kLine[i % (std::size(kLine) - 1)];
-    return hueloom::FadeTen(255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 200, 0, 0, 200, 200, 0, 0,
-                            255, 128, 0, 255, 255, 0, 255, 90, 90, 90, 0, 0, 0, text, false);
+    return hueloom::FadeTen(255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 200, 0, 0, 200, 200, 0, 0, 255,
+                            128, 0, 255, 255, 0, 255, 90, 90, 90, 0, 0, 0, text, false);
 }
 
 void BM_RenderOnQtSurface(benchmark::State& state) {

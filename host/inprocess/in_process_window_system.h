@@ -43,7 +43,7 @@ struct RecordedCall {
 };
 
 class InProcessWindowSystem : public WindowSystem {
-public:
+  public:
     InProcessWindowSystem();
     ~InProcessWindowSystem() override;
     // Handlers and installations refer to it by address: it stays where it is.
@@ -102,7 +102,7 @@ public:
     int CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) override;
     int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) override;
 
-private:
+  private:
     struct Window;
     struct Region;
     Window* Find(Hwnd window) const;

@@ -37,7 +37,7 @@ inline constexpr int kRegionCoordinateLimit = 1 << 27;
 inline constexpr int kPolygonRowLimit = 1 << 18;
 
 class PixelRegion {
-public:
+  public:
     PixelRegion() = default;
 
     // Right and bottom edges exclusive; corners given in either order.
@@ -56,7 +56,7 @@ public:
     RegionKind Kind() const;
     const std::vector<Band>& bands() const { return bands_; }
 
-private:
+  private:
     // Adds rows [top, bottom) below the last band, merging equal neighbours.
     void AppendBand(int top, int bottom, std::vector<Span> spans);
 

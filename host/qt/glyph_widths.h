@@ -17,7 +17,7 @@ namespace hueloom {
 // what is measured is what is painted. Keeps a table per font, so switching
 // between a few styles and back costs nothing.
 class GlyphWidths {
-public:
+  public:
     GlyphWidths();
     ~GlyphWidths();
     GlyphWidths(const GlyphWidths&) = delete;
@@ -29,7 +29,7 @@ public:
     qreal Ascent() const { return current_->ascent; }
     qreal Height() const { return current_->height; }
 
-private:
+  private:
     struct Table {
         Table(const QFont& font, const QImage& device);
         QFontMetricsF metrics;

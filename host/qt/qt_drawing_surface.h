@@ -25,7 +25,7 @@ class GlyphWidths;
 // paintOnto(). Drawing is kept whatever AutoRedraw says, since a Qt widget
 // can only be painted from its paintEvent.
 class QtDrawingSurface final : public DrawingSurface {
-public:
+  public:
     explicit QtDrawingSurface(QWidget& widget);
     ~QtDrawingSurface() override;
     QtDrawingSurface(const QtDrawingSurface&) = delete;
@@ -55,7 +55,7 @@ public:
     // Draws the image with its top-left at origin (the widget's contentsRect().topLeft()).
     void paintOnto(QPainter& painter, QPoint origin) const;
 
-private:
+  private:
     double UnitsPerPixel() const;
     void FontChanged();
     void MatchWidgetSize();
@@ -69,7 +69,7 @@ private:
     std::unique_ptr<GlyphWidths> widths_;  // advances of the current font, cached
     std::int16_t scale_mode_ = kScaleModeTwips;
     std::uint32_t fore_color_ = 0;  // 0xRRGGBB
-    float current_x_ = 0;  // in pixels
+    float current_x_ = 0;           // in pixels
     float current_y_ = 0;
     bool auto_redraw_ = false;
     bool has_drawing_ = false;

@@ -1,11 +1,10 @@
 // A Qt window hosted in the in-process window system.
 #include "host/qt/qt_hosted_window.h"
 
-#include <vector>
-
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <vector>
 
 #include "host/qt/qt_window_handles.h"
 
@@ -85,8 +84,8 @@ void SetStaysOnTop(QWidget& window, bool onTop) {
     if (wasShown) window.show();
 }
 
-Hwnd HostTopLevelWindow(InProcessWindowSystem& windows, QWidget& window,
-                        std::string_view className, std::string_view title) {
+Hwnd HostTopLevelWindow(InProcessWindowSystem& windows, QWidget& window, std::string_view className,
+                        std::string_view title) {
     QPointer<QWidget> target(&window);
     InProcessWindowSystem* host = &windows;
     WindowCallbacks callbacks;

@@ -2,9 +2,8 @@
 // the window region that the host is asked for act on the real Qt window.
 #pragma once
 
-#include <string_view>
-
 #include <QRegion>
+#include <string_view>
 
 #include "host/inprocess/in_process_window_system.h"
 
@@ -17,8 +16,8 @@ inline constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
 // Creates a top-level window for the widget in the window system, registers
 // its handle (WindowHandle) and returns it. SetWindowPos into or out of the
 // topmost band sets the stays-on-top hint; SetWindowRgn masks the widget.
-Hwnd HostTopLevelWindow(InProcessWindowSystem& windows, QWidget& window,
-                        std::string_view className, std::string_view title = {});
+Hwnd HostTopLevelWindow(InProcessWindowSystem& windows, QWidget& window, std::string_view className,
+                        std::string_view title = {});
 
 // The pixels of a host region over a window frameSize big, in window
 // coordinates (title bar and border included), moved to client coordinates:

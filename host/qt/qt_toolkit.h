@@ -6,7 +6,7 @@
 namespace hueloom {
 
 class QtToolkit final : public Toolkit {
-public:
+  public:
     // Runs every pending Qt event, posted ones included, then returns.
     void DoEvents() override;
 };

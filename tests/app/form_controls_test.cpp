@@ -39,11 +39,11 @@ Stop StopOf(int column) { return {20 * column, 250 - 20 * column, 7 * column + 1
 
 void SetColumns(Form1& form) {
     const std::array<QScrollBar*, 30> bars = {
-        form.red1,  form.Green1, form.Blue1,  form.red2,  form.Green2, form.Blue2,
-        form.red3,  form.Green3, form.Blue3,  form.red4,  form.green4, form.blue4,
-        form.red5,  form.green5, form.blue5,  form.red61, form.green6, form.blue6,
-        form.red7,  form.green7, form.blue7,  form.red8,  form.green8, form.blue8,
-        form.red9,  form.green9, form.blue9,  form.red10, form.green10, form.blue10};
+        form.red1, form.Green1, form.Blue1, form.red2,  form.Green2,  form.Blue2,
+        form.red3, form.Green3, form.Blue3, form.red4,  form.green4,  form.blue4,
+        form.red5, form.green5, form.blue5, form.red61, form.green6,  form.blue6,
+        form.red7, form.green7, form.blue7, form.red8,  form.green8,  form.blue8,
+        form.red9, form.green9, form.blue9, form.red10, form.green10, form.blue10};
     for (int k = 1; k <= 10; ++k) {
         const Stop stop = StopOf(k);
         bars[3 * (k - 1)]->setValue(stop.red);
@@ -75,7 +75,8 @@ std::string FadedBy(int columns) {
     const std::u16string_view text = u"abcdefghi";
     switch (columns) {
         case 3:
-            return Ansi(FadeThree(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], text, false));
+            return Ansi(
+                FadeThree(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], text, false));
         case 4:
             return Ansi(FadeFour(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10],
                                  c[11], text, false));
@@ -107,7 +108,7 @@ const QtDrawingSurface& PreviewOf(Form1& form) {
 class FormControlsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // A drag repaints while it moves; arrows, keys and code do not.
     void dragRepaintsItsColumnOtherMovesDoNot() {
         FormFixture f;
@@ -185,10 +186,18 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("text");  // one character per segment
         QTest::addColumn<QString>("enabledAfter");
-        QTest::newRow("fade10") << "fade10" << "abcdefghi" << "1111111111";
-        QTest::newRow("fade5") << "fade5" << "abcd" << "1111100000";
-        QTest::newRow("fade4") << "fade4" << "abc" << "1111000000";
-        QTest::newRow("fade3") << "fade3" << "ab" << "1110000000";
+        QTest::newRow("fade10") << "fade10"
+                                << "abcdefghi"
+                                << "1111111111";
+        QTest::newRow("fade5") << "fade5"
+                               << "abcd"
+                               << "1111100000";
+        QTest::newRow("fade4") << "fade4"
+                               << "abc"
+                               << "1111000000";
+        QTest::newRow("fade3") << "fade3"
+                               << "ab"
+                               << "1110000000";
     }
     void sendFadesOverTheSelectedColumns() {
         QFETCH(QString, option);
@@ -230,8 +239,8 @@ private slots:
         QTest::newRow("none") << QStringList{} << QStringList{} << "1111111111";
         QTest::newRow("all") << QStringList{"fade3", "fade4", "fade5", "fade10"}
                              << QStringList{"10", "5", "4", "3"} << "1110000000";
-        QTest::newRow("3 and 10") << QStringList{"fade3", "fade10"}
-                                  << QStringList{"10", "3"} << "1110000000";
+        QTest::newRow("3 and 10") << QStringList{"fade3", "fade10"} << QStringList{"10", "3"}
+                                  << "1110000000";
     }
     void sendRunsOneBlockPerSelectedOption() {
         QFETCH(QStringList, selected);
@@ -300,7 +309,8 @@ private slots:
         QVERIFY(strongest > (back.green() - 20) * 3 / 4);
         // Deleting the line clears the preview.
         QTest::keyClick(form.Text1, Qt::Key_Backspace);
-        for (int x = 0; x < image.width(); ++x) QCOMPARE(PreviewOf(form).image().pixelColor(x, 5), back);
+        for (int x = 0; x < image.width(); ++x)
+            QCOMPARE(PreviewOf(form).image().pixelColor(x, 5), back);
     }
 
     // One Change per change of the text, whether typed, pasted or set by code,
@@ -352,9 +362,8 @@ private slots:
             if (!std::exchange(clicked, true)) form.Command1->click();
         };
         form.Command1->click();
-        const std::string line = Ansi(FadeTen(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                              0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, u"Hello",
-                                              false));
+        const std::string line = Ansi(FadeTen(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                              0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, u"Hello", false));
         std::vector<Message> expected = f.NineMessages(line);
         const std::vector<Message> again = f.NineMessages(line);
         expected.insert(expected.end(), again.begin(), again.end());
@@ -372,8 +381,8 @@ private slots:
             if (yield == 1) form.fade3->setChecked(true);
         };
         form.Command1->click();
-        QCOMPARE(f.LinesSent(), (std::vector<std::string>{OnePerSegment("ab"),
-                                                           OnePerSegment("ab")}));
+        QCOMPARE(f.LinesSent(),
+                 (std::vector<std::string>{OnePerSegment("ab"), OnePerSegment("ab")}));
         QCOMPARE(EnabledSwatches(form), QString("1110000000"));
     }
 

@@ -13,7 +13,6 @@
 #include <QSlider>
 #include <QToolTip>
 #include <QtTest>
-
 #include <random>
 #include <set>
 #include <string>
@@ -65,12 +64,12 @@ struct Torture {
     FormFixture& f;
     std::mt19937 random;
     int maxDepth;
-    int budget;  // actions left in this run
+    int budget;    // actions left in this run
     int closable;  // a close may come once the budget is down to this
     int depth = 0;
     int deepest = 0;
     int closes = 0;
-    int closeDepth = -1;  // the depth the window closed at
+    int closeDepth = -1;           // the depth the window closed at
     std::size_t callsAtClose = 0;  // the window system's log when the first close returned
     std::set<std::string> texts;   // every text Text1 has held, as it would be sent
 
@@ -94,9 +93,9 @@ struct Torture {
     }
 
     QString RandomPiece() {
-        static const char16_t* const kPieces[] = {u"a", u"Hi", u"<", u">", u"<b>", u"+chr13+",
-                                                  u"\r", u" ", u"\x00e9", u"\x20ac", u"\xd800",
-                                                  u"\xdc00", u"<font color=#", u"\x4e2d"};
+        static const char16_t* const kPieces[] = {
+            u"a", u"Hi",     u"<",      u">",      u"<b>",    u"+chr13+",       u"\r",
+            u" ", u"\x00e9", u"\x20ac", u"\xd800", u"\xdc00", u"<font color=#", u"\x4e2d"};
         return QString::fromUtf16(kPieces[Pick(static_cast<int>(std::size(kPieces)))]);
     }
 
@@ -128,8 +127,8 @@ struct Torture {
     }
 
     void MoveBar() {
-        QScrollBar* const bars[] = {f.form->red1,  f.form->Green2, f.form->Blue3, f.form->red4,
-                                    f.form->green5, f.form->red61, f.form->blue6, f.form->red10,
+        QScrollBar* const bars[] = {f.form->red1,    f.form->Green2, f.form->Blue3, f.form->red4,
+                                    f.form->green5,  f.form->red61,  f.form->blue6, f.form->red10,
                                     f.form->green10, f.form->blue10};
         QScrollBar* bar = bars[Pick(static_cast<int>(std::size(bars)))];
         const int to = Pick(2) == 0 ? 255 * Pick(2) : Pick(256);
@@ -205,7 +204,7 @@ struct Torture {
 class FormTortureTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { QApplication::clipboard()->clear(); }
 
     void nestedEventsNeverBreakTheWindowOrTheLines_data() {

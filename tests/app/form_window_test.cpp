@@ -38,7 +38,7 @@ bool ShowAndActivate(FormFixture& f) {
 class FormWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void opensWithTheDesignsCaptionPlaceAndSize() {
         FormFixture f;
         QCOMPARE(f.form->windowTitle(), QString("Hueloom 2.0"));
@@ -56,15 +56,16 @@ private slots:
         QTest::addColumn<QRect>("rect");
         const char* swatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
                                   "color6", "color7", "color8", "color9", "color10"};
-        const char* bars[][3] = {{"red1", "Green1", "Blue1"},    {"red2", "Green2", "Blue2"},
-                                 {"red3", "Green3", "Blue3"},    {"red4", "green4", "blue4"},
-                                 {"red5", "green5", "blue5"},    {"red61", "green6", "blue6"},
-                                 {"red7", "green7", "blue7"},    {"red8", "green8", "blue8"},
-                                 {"red9", "green9", "blue9"},    {"red10", "green10", "blue10"}};
+        const char* bars[][3] = {{"red1", "Green1", "Blue1"}, {"red2", "Green2", "Blue2"},
+                                 {"red3", "Green3", "Blue3"}, {"red4", "green4", "blue4"},
+                                 {"red5", "green5", "blue5"}, {"red61", "green6", "blue6"},
+                                 {"red7", "green7", "blue7"}, {"red8", "green8", "blue8"},
+                                 {"red9", "green9", "blue9"}, {"red10", "green10", "blue10"}};
         for (int k = 0; k < 10; ++k) {
             QTest::newRow(swatches[k]) << QString(swatches[k]) << QRect(40 * k, 0, 41, 41);
             for (int c = 0; c < 3; ++c) {
-                QTest::newRow(bars[k][c]) << QString(bars[k][c]) << QRect(40 * k + 8 * (c + 1), 48, 9, 57);
+                QTest::newRow(bars[k][c])
+                    << QString(bars[k][c]) << QRect(40 * k + 8 * (c + 1), 48, 9, 57);
             }
         }
         QTest::newRow("Slider1") << QString("Slider1") << QRect(0, 112, 401, 17);
@@ -133,12 +134,14 @@ private slots:
     // Label1 comes last in the design's order but never takes the focus.
     void tabOrderStartsAtColor2() {
         FormFixture f;
-        const QStringList expected = QString(
-            "Color2 Color1 Color3 Blue1 red2 Green2 Blue2 red3 Green3 Blue3 Green1 red1 Text1 "
-            "Command1 Picture1 Slider1 Picture2 color4 red4 green4 blue4 Picture3 color5 "
-            "Picture4 color6 color7 color8 red5 green5 blue5 red61 green6 blue6 red7 green7 "
-            "blue7 red8 green8 blue8 color9 color10 red9 green9 blue9 red10 green10 blue10 "
-            "fade3 fade4 fade10 fade5").split(' ');
+        const QStringList expected =
+            QString(
+                "Color2 Color1 Color3 Blue1 red2 Green2 Blue2 red3 Green3 Blue3 Green1 red1 Text1 "
+                "Command1 Picture1 Slider1 Picture2 color4 red4 green4 blue4 Picture3 color5 "
+                "Picture4 color6 color7 color8 red5 green5 blue5 red61 green6 blue6 red7 green7 "
+                "blue7 red8 green8 blue8 color9 color10 red9 green9 blue9 red10 green10 blue10 "
+                "fade3 fade4 fade10 fade5")
+                .split(' ');
         QStringList chain;
         QWidget* widget = f.form->Color2;
         do {
@@ -197,7 +200,7 @@ private slots:
         // A frame with a 30-pixel title bar and 4-pixel borders, 600 pixels tall.
         const QRegion mask =
             ClientMaskFromRegion(f.windows, region, QSize(600, 600), QPoint(4, 30));
-        QVERIFY(mask.contains(QPoint(0, 0)));              // window (4, 30)
+        QVERIFY(mask.contains(QPoint(0, 0)));  // window (4, 30)
         QVERIFY(mask.contains(QPoint(100, 200)));
         QVERIFY(!mask.contains(QPoint(16 - 4, 293 - 30)));  // in the notch
         QVERIFY(mask.contains(QPoint(16 - 4, 289 - 30)));   // just above it

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "support/counting_toolkit.h"
 #include "fade/fade.h"
 #include "fade/segment_fade.h"
 #include "host/error.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {

@@ -47,7 +47,8 @@ Plan HalvesPlan(std::vector<Stop> stops, std::size_t n, bool wavy) {
 Plan RoundRobinPlan(std::vector<Stop> stops, std::size_t m, bool waves) {
     const std::size_t segments = stops.size() - 1;
     std::vector<std::size_t> parts(segments);
-    for (std::size_t k = 0; k < segments; ++k) parts[k] = k < m ? (m - k + segments - 1) / segments : 0;
+    for (std::size_t k = 0; k < segments; ++k)
+        parts[k] = k < m ? (m - k + segments - 1) / segments : 0;
     const int yields = m == 0 ? 1 : static_cast<int>((m + segments - 1) / segments);
     return {std::move(stops), std::move(parts), waves, yields};
 }
@@ -114,8 +115,7 @@ struct FuzzToolkit : Toolkit {
 void NestedFade(const std::u16string& text) {
     // Stops that differ from anything the outer call uses, so a leak shows.
     const std::vector<Stop> stops = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
-    const std::u16string markup =
-        FadeFour(255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9, text, true);
+    const std::u16string markup = FadeFour(255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9, text, true);
     CheckMarkup(markup, text, RoundRobinPlan(stops, text.size(), true));
 }
 
@@ -155,8 +155,9 @@ std::u16string Decimal(std::uint64_t value) {
 
 using C = hueloom::Component;  // the engine's component type, for the calls below
 
-std::u16string RunFade(int routine, const std::vector<Stop>& s, const std::array<std::uint64_t, 3>& packed,
-                       std::u16string_view text, bool wavy) {
+std::u16string RunFade(int routine, const std::vector<Stop>& s,
+                       const std::array<std::uint64_t, 3>& packed, std::u16string_view text,
+                       bool wavy) {
     auto r = [&](int k) { return static_cast<C>(s[k].red); };
     auto g = [&](int k) { return static_cast<C>(s[k].green); };
     auto b = [&](int k) { return static_cast<C>(s[k].blue); };

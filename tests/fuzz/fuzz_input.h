@@ -11,7 +11,7 @@ namespace hueloom::fuzz {
 
 // Seeds stay readable: a few leading bytes pick options, the rest is the text.
 class FuzzInput {
-public:
+  public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     bool empty() const { return at_ >= size_; }
@@ -50,7 +50,7 @@ public:
         return text;
     }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t at_ = 0;

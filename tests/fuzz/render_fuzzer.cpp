@@ -34,7 +34,7 @@ using Ops = std::vector<Op>;
 float Width(char16_t c) { return 1.0f + static_cast<float>(c % 13) * 0.375f; }
 
 class RecordingSurface : public DrawingSurface {
-public:
+  public:
     explicit RecordingSurface(std::int16_t scale_mode) : scale_mode(scale_mode) {}
     Ops ops;
     std::int16_t scale_mode;
@@ -47,7 +47,9 @@ public:
         scale_mode = mode;
         ops.push_back({'s', double(mode)});
     }
-    void SetFontName(std::u16string_view name) override { ops.push_back({'N', 0, std::u16string(name)}); }
+    void SetFontName(std::u16string_view name) override {
+        ops.push_back({'N', 0, std::u16string(name)});
+    }
     void SetFontSize(float points) override { ops.push_back({'z', points}); }
     void SetFontBold(bool on) override { ops.push_back({'B', double(on)}); }
     void SetFontItalic(bool on) override { ops.push_back({'I', double(on)}); }
@@ -75,7 +77,8 @@ std::int32_t Field(std::u16string_view field) {
 
 void ColourRule(std::u16string_view tag, Ops& ops) {
     const std::size_t hash = tag.find(u'#');
-    const std::u16string_view code = tag.substr(hash == std::u16string_view::npos ? 0 : hash + 1, 6);
+    const std::u16string_view code =
+        tag.substr(hash == std::u16string_view::npos ? 0 : hash + 1, 6);
     const std::u16string_view red = code.substr(0, 2);
     const std::u16string_view green = code.size() >= 3 ? code.substr(2, 2) : std::u16string_view();
     const std::u16string_view blue = code.size() >= 2 ? code.substr(code.size() - 2) : code;
@@ -96,9 +99,9 @@ void TagStep(std::u16string_view tag, Ops& ops, int& shift) {
         int shift;
     };
     static constexpr Row kRows[] = {
-        {u"u", 'U', true, 0},  {u"/u", 'U', false, 0}, {u"s", 'K', true, 0},
+        {u"u", 'U', true, 0},   {u"/u", 'U', false, 0}, {u"s", 'K', true, 0},
         {u"/s", 'K', false, 0}, {u"b", 'B', true, 0},   {u"/b", 'B', false, 0},
-        {u"i", 'I', true, 0},  {u"/i", 'I', false, 0}, {u"sup", 0, false, -1},
+        {u"i", 'I', true, 0},   {u"/i", 'I', false, 0}, {u"sup", 0, false, -1},
         {u"/sup", 0, false, 0}, {u"sub", 0, false, 1},  {u"/sub", 0, false, 0}};
     for (const Row& row : kRows) {
         if (tag != row.text) continue;
@@ -122,8 +125,8 @@ Ops ReferenceOps(std::u16string_view markup, std::int16_t scale_mode) {
             text += c;
         }
     }
-    Ops ops = {{'S'},      {'s', 3},      {'N', 0, u"Arial"}, {'z', 10}, {'B', 0}, {'I', 0},
-               {'U', 0},   {'K', 0},      {'A', 1},           {'F', 0},  {'C'}};
+    Ops ops = {{'S'},    {'s', 3}, {'N', 0, u"Arial"}, {'z', 10}, {'B', 0}, {'I', 0},
+               {'U', 0}, {'K', 0}, {'A', 1},           {'F', 0},  {'C'}};
     float pen_x = 0;
     int line_top = 0, shift = 0;
     std::size_t i = 0;

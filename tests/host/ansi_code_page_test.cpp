@@ -1,10 +1,11 @@
 // Text for the host's 8-bit calls: Windows-1252, '?' for what it cannot hold.
 #include "host/ansi_code_page.h"
-#include "host/windows_1252.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "host/windows_1252.h"
 
 namespace hueloom {
 namespace {

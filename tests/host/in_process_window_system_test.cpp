@@ -61,12 +61,12 @@ TEST_F(Tree, MessagesReachTheHandlerAndAreRecorded) {
     int seen = 0;
     Hwnd box = 0;
     box = ws.AddWindow(top, "richcntl", {},
-                          {.onMessage = [&, count = 0](std::uint32_t message, std::uintptr_t wParam,
-                                                       std::intptr_t) mutable {
-                              seen = ++count;  // the handler keeps its own state
-                              if (message == kWmKeyUp) ws.DestroyWindow(box);
-                              return static_cast<std::intptr_t>(wParam + 1);
-                          }});
+                       {.onMessage = [&, count = 0](std::uint32_t message, std::uintptr_t wParam,
+                                                    std::intptr_t) mutable {
+                           seen = ++count;  // the handler keeps its own state
+                           if (message == kWmKeyUp) ws.DestroyWindow(box);
+                           return static_cast<std::intptr_t>(wParam + 1);
+                       }});
     EXPECT_EQ(ws.SendMessageA(box, kWmChar, 13, 0), 14);
     EXPECT_EQ(ws.SendMessageA(box, kWmChar, 13, 0), 14);
     EXPECT_EQ(ws.SendMessageA(box, kWmKeyUp, 32, 7), 33);  // destroys itself safely

@@ -1,7 +1,8 @@
 // Installing toolkits and window systems, and what runs with none installed.
+#include "host/toolkit.h"
+
 #include <gtest/gtest.h>
 
-#include "host/toolkit.h"
 #include "host/window_system.h"
 #include "support/counting_toolkit.h"
 

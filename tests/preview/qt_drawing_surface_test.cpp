@@ -1,4 +1,6 @@
 // The Qt drawing surface, checked pixel by pixel on the offscreen platform.
+#include "host/qt/qt_drawing_surface.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -8,7 +10,6 @@
 #include <QtTest>
 #include <optional>
 
-#include "host/qt/qt_drawing_surface.h"
 #include "preview/render.h"
 
 namespace hueloom {
@@ -43,7 +44,7 @@ Ink InkIn(const QImage& image) { return InkIn(image, image.rect()); }
 
 // A picture box stand-in that counts its paints.
 class Box : public QFrame {
-public:
+  public:
     Box() {
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         QPalette colours = palette();
@@ -53,7 +54,7 @@ public:
     }
     int paints = 0;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override {
         ++paints;
         QFrame::paintEvent(event);
@@ -65,7 +66,7 @@ protected:
 class QtDrawingSurfaceTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void arialIsLiberationSansOrArialItself() {
         Box box;
         QtDrawingSurface surface(box);
@@ -160,7 +161,8 @@ private slots:
         QImage device(1, 1, QImage::Format_RGB32);
         const QFontMetricsF metrics(surface.font(), &device);
         surface.SetScaleMode(kScaleModePixels);
-        QCOMPARE(surface.TextWidth(u"a"), static_cast<float>(metrics.horizontalAdvance(QChar('a'))));
+        QCOMPARE(surface.TextWidth(u"a"),
+                 static_cast<float>(metrics.horizontalAdvance(QChar('a'))));
         QCOMPARE(surface.TextWidth(u"ab"), static_cast<float>(metrics.horizontalAdvance("ab")));
         const float pixels = surface.TextWidth(u"W");
         surface.SetScaleMode(kScaleModeTwips);

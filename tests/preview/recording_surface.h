@@ -35,7 +35,7 @@ inline std::string FloatText(float value) {
 }
 
 class RecordingSurface : public DrawingSurface {
-public:
+  public:
     std::vector<std::string> ops;
     std::int16_t scale_mode = kScaleModeTwips;
     std::map<char16_t, float> widths;  // TextWidth of one character
@@ -49,7 +49,9 @@ public:
         scale_mode = mode;
         ops.push_back("ScaleMode=" + std::to_string(mode));
     }
-    void SetFontName(std::u16string_view name) override { ops.push_back("FontName=" + Narrow(name)); }
+    void SetFontName(std::u16string_view name) override {
+        ops.push_back("FontName=" + Narrow(name));
+    }
     void SetFontSize(float points) override { ops.push_back("FontSize=" + FloatText(points)); }
     void SetFontBold(bool on) override { ops.push_back(Flag("FontBold", on)); }
     void SetFontItalic(bool on) override { ops.push_back(Flag("FontItalic", on)); }
@@ -73,7 +75,7 @@ public:
         return width;
     }
 
-private:
+  private:
     static std::string Flag(std::string_view name, bool on) {
         return std::string(name) + (on ? "=True" : "=False");
     }

@@ -1,4 +1,6 @@
 // The markup renderer, checked by the exact operations a recording surface sees.
+#include "preview/render.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "host/toolkit.h"
-#include "preview/render.h"
 #include "recording_surface.h"
 
 namespace hueloom {
@@ -14,10 +15,17 @@ namespace {
 
 using Ops = std::vector<std::string>;
 
-const Ops kSetUp = {"ScaleMode?",         "ScaleMode=3",         "FontName=Arial",
-                    "FontSize=10",        "FontBold=False",      "FontItalic=False",
-                    "FontUnderline=False", "FontStrikethru=False", "AutoRedraw=True",
-                    "ForeColor=0",        "Cls"};
+const Ops kSetUp = {"ScaleMode?",
+                    "ScaleMode=3",
+                    "FontName=Arial",
+                    "FontSize=10",
+                    "FontBold=False",
+                    "FontItalic=False",
+                    "FontUnderline=False",
+                    "FontStrikethru=False",
+                    "AutoRedraw=True",
+                    "ForeColor=0",
+                    "Cls"};
 
 // The operations between the set-up and the restoring of the scale mode.
 Ops Drawing(std::u16string_view markup, RecordingSurface surface = {}) {
@@ -45,18 +53,16 @@ TEST(RenderMarkup, WorkedExampleGivesTheExactSequence) {
     surface.widths[u'a'] = 7.25f;
     RenderMarkup(surface, u"<Font Color=#FF0000>a<b>b");
     Ops expected = kSetUp;
-    for (const char* op : {"ForeColor=255", "CurrentY=0", "CurrentX=2", "Print a", "TextWidth a",
-                           "FontBold=True", "CurrentY=0", "CurrentX=9.25", "Print b",
-                           "TextWidth b", "ScaleMode=1"}) {
+    for (const char* op :
+         {"ForeColor=255", "CurrentY=0", "CurrentX=2", "Print a", "TextWidth a", "FontBold=True",
+          "CurrentY=0", "CurrentX=9.25", "Print b", "TextWidth b", "ScaleMode=1"}) {
         expected.push_back(op);
     }
     EXPECT_EQ(surface.ops, expected);
     EXPECT_EQ(surface.scale_mode, kScaleModeTwips);
 }
 
-TEST(RenderMarkup, EmptyMarkupOnlyClears) {
-    EXPECT_EQ(Drawing(u""), Ops{});
-}
+TEST(RenderMarkup, EmptyMarkupOnlyClears) { EXPECT_EQ(Drawing(u""), Ops{}); }
 
 TEST(RenderMarkup, PlainTextRunsAlongOneLine) {
     EXPECT_EQ(Drawing(u"ab c"), Join({Char("0", "2", "a"), Char("0", "8.5", "b"),
@@ -86,17 +92,15 @@ TEST(RenderMarkup, StyleAndShiftTags) {
         Ops drawing;
     } cases[] = {
         {u"<B>x", Join({{"FontBold=True"}, Char("0", "2", "x")})},
-        {u"<b><b></b>x", Join({{"FontBold=True", "FontBold=True", "FontBold=False"},
-                               Char("0", "2", "x")})},
+        {u"<b><b></b>x",
+         Join({{"FontBold=True", "FontBold=True", "FontBold=False"}, Char("0", "2", "x")})},
         {u"<u></U><s></S><I></i>",
          {"FontUnderline=True", "FontUnderline=False", "FontStrikethru=True",
           "FontStrikethru=False", "FontItalic=True", "FontItalic=False"}},
-        {u"<sup>x</sup>y<SUB>z</sup>w",
-         Join({Char("-1", "2", "x"), Char("0", "8.5", "y"), Char("1", "15", "z"),
-               Char("0", "21.5", "w")})},
-        {u"<sub>x</sub>y<sup>z</sub>w",
-         Join({Char("1", "2", "x"), Char("0", "8.5", "y"), Char("-1", "15", "z"),
-               Char("0", "21.5", "w")})},
+        {u"<sup>x</sup>y<SUB>z</sup>w", Join({Char("-1", "2", "x"), Char("0", "8.5", "y"),
+                                              Char("1", "15", "z"), Char("0", "21.5", "w")})},
+        {u"<sub>x</sub>y<sup>z</sub>w", Join({Char("1", "2", "x"), Char("0", "8.5", "y"),
+                                              Char("-1", "15", "z"), Char("0", "21.5", "w")})},
         // Unknown, spaced or empty tags change nothing.
         {u"<>< b><b ><bold><fontcolor=#FF0000><font  color=#FF0000>x", Char("0", "2", "x")},
         // A ">" outside a tag is an ordinary character.
@@ -132,8 +136,8 @@ TEST(RenderMarkup, ColourAndFaceTags) {
 }
 
 TEST(RenderMarkup, LineBreaksStartANewLineSixteenPixelsLower) {
-    const Ops two_lines = Join({{"ForeColor=255", "FontBold=True"}, Char("1", "2", "a"),
-                                Char("17", "2", "b")});
+    const Ops two_lines =
+        Join({{"ForeColor=255", "FontBold=True"}, Char("1", "2", "a"), Char("17", "2", "b")});
     EXPECT_EQ(Drawing(u"<font color=#FF0000><b><sub>a\rb"), two_lines);
     EXPECT_EQ(Drawing(u"<font color=#FF0000><b><sub>a+chr13+b"), two_lines);
     EXPECT_EQ(Drawing(u"\r\rx"), Char("32", "2", "x"));
@@ -142,9 +146,9 @@ TEST(RenderMarkup, LineBreaksStartANewLineSixteenPixelsLower) {
               Join({Char("0", "2", "+"), Char("0", "8.5", "C"), Char("0", "15", "H"),
                     Char("0", "21.5", "R"), Char("0", "28", "1"), Char("0", "34.5", "3"),
                     Char("0", "41", "+")}));
-    EXPECT_EQ(Drawing(u"+chr13"), Join({Char("0", "2", "+"), Char("0", "8.5", "c"),
-                                        Char("0", "15", "h"), Char("0", "21.5", "r"),
-                                        Char("0", "28", "1"), Char("0", "34.5", "3")}));
+    EXPECT_EQ(Drawing(u"+chr13"),
+              Join({Char("0", "2", "+"), Char("0", "8.5", "c"), Char("0", "15", "h"),
+                    Char("0", "21.5", "r"), Char("0", "28", "1"), Char("0", "34.5", "3")}));
     // A carriage return inside a tag spoils the tag rather than breaking the line.
     EXPECT_EQ(Drawing(u"<b\r>x"), Char("0", "2", "x"));
 }
@@ -161,9 +165,9 @@ TEST(RenderMarkup, CarriageReturnFarIntoALongLineStillBreaks) {
 // A typed "<" swallows the next character's colour tag, so that character
 // keeps the colour from before the "<".
 TEST(RenderMarkup, TypedLessThanSwallowsTheNextColourTag) {
-    EXPECT_EQ(Drawing(u"<Font Color=#FF0000>a<Font Color=#00FF00><<Font Color=#0000FF>b"),
-              Join({{"ForeColor=255"}, Char("0", "2", "a"), {"ForeColor=65280"},
-                    Char("0", "8.5", "b")}));
+    EXPECT_EQ(
+        Drawing(u"<Font Color=#FF0000>a<Font Color=#00FF00><<Font Color=#0000FF>b"),
+        Join({{"ForeColor=255"}, Char("0", "2", "a"), {"ForeColor=65280"}, Char("0", "8.5", "b")}));
 }
 
 // A "<" with no ">" after it is drawn, and so is everything after it.
@@ -174,9 +178,11 @@ TEST(RenderMarkup, UnclosedLessThanIsDrawnWithTheRestOfTheText) {
     } cases[] = {
         {u"<", Char("0", "2", "<")},
         {u"<Font Color=#FF0000>x<Font Color=#00FF00><",
-         Join({{"ForeColor=255"}, Char("0", "2", "x"), {"ForeColor=65280"},
-               Char("0", "8.5", "<")})},
-        {u"<b>a<b", Join({{"FontBold=True"}, Char("0", "2", "a"), Char("0", "8.5", "<"),
+         Join(
+             {{"ForeColor=255"}, Char("0", "2", "x"), {"ForeColor=65280"}, Char("0", "8.5", "<")})},
+        {u"<b>a<b", Join({{"FontBold=True"},
+                          Char("0", "2", "a"),
+                          Char("0", "8.5", "<"),
                           Char("0", "15", "b")})},
         {u"<<\rx", Join({Char("0", "2", "<"), Char("0", "8.5", "<"), Char("16", "2", "x")})},
     };

@@ -20,7 +20,7 @@ struct Glyph {
 };
 
 class DrawnSurface : public DrawingSurface {
-public:
+  public:
     std::vector<Glyph> glyphs;
     std::int16_t scale_mode = kScaleModeTwips;
     int clears = 0;
@@ -51,7 +51,9 @@ public:
         glyphs.push_back({x_, y_, text[0], colour_, bold_});
     }
     // Every unit is 5 pixels wide, so positions are easy to predict.
-    float TextWidth(std::u16string_view text) override { return 5.0f * static_cast<float>(text.size()); }
+    float TextWidth(std::u16string_view text) override {
+        return 5.0f * static_cast<float>(text.size());
+    }
 
     std::u16string Units() const {
         std::u16string units;
@@ -59,7 +61,7 @@ public:
         return units;
     }
 
-private:
+  private:
     float x_ = 0, y_ = 0;
     std::int32_t colour_ = -1;
     bool bold_ = false;

@@ -40,7 +40,8 @@ struct ChatClient {
     }
     std::string SetText() const {
         for (const RecordedCall& call : ws.calls()) {
-            if (call.operation == "SendMessageA" && call.args[1] == kWmSetText) return call.texts[0];
+            if (call.operation == "SendMessageA" && call.args[1] == kWmSetText)
+                return call.texts[0];
         }
         return "(none)";
     }
@@ -78,8 +79,8 @@ TEST(HostileChatLink, EveryCodeUnitBecomesExactlyOneByte) {
     const Case cases[] = {
         {std::u16string(u"a\0b", 3), "a?b"},  // a NUL would cut the host's string short
         {std::u16string(1, u'\0'), "?"},
-        {u"\xD800x\xDC00", "?x?"},            // lone surrogates
-        {u"\xD83D\xDE00", "??"},              // a pair is two units, two bytes
+        {u"\xD800x\xDC00", "?x?"},              // lone surrogates
+        {u"\xD83D\xDE00", "??"},                // a pair is two units, two bytes
         {u"\r\n\t\x1B\x7F", "\r\n\t\x1B\x7F"},  // controls go as they are
         {u"\x20AC\x00FF\x4E2D", "\x80\xFF?"},   // the code page's own bytes, or '?'
         {u"", ""},

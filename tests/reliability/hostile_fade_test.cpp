@@ -68,7 +68,7 @@ using Fade = std::function<std::u16string(std::u16string_view text, bool wavy)>;
 struct Routine {
     const char* name;
     Fade fade;
-    int segments;        // 0: the halves of FadeThree, which never yields
+    int segments;  // 0: the halves of FadeThree, which never yields
     bool writes_waves;
 };
 
@@ -76,7 +76,9 @@ struct Routine {
 std::vector<Routine> Routines() {
     return {
         {"FadeThree",
-         [](std::u16string_view t, bool w) { return FadeThree(0, 0, 0, 128, 128, 128, 255, 255, 255, t, w); },
+         [](std::u16string_view t, bool w) {
+             return FadeThree(0, 0, 0, 128, 128, 128, 255, 255, 255, t, w);
+         },
          0, true},
         {"FadeFour",
          [](std::u16string_view t, bool w) {
@@ -85,7 +87,8 @@ std::vector<Routine> Routines() {
          3, true},
         {"FadeFive",
          [](std::u16string_view t, bool w) {
-             return FadeFive(0, 0, 0, 64, 64, 64, 128, 128, 128, 192, 192, 192, 255, 255, 255, t, w);
+             return FadeFive(0, 0, 0, 64, 64, 64, 128, 128, 128, 192, 192, 192, 255, 255, 255, t,
+                             w);
          },
          4, true},
         {"FadeTen",
@@ -103,9 +106,9 @@ std::vector<Routine> Routines() {
 // A line that mixes the awkward units: markup characters, controls, NUL and
 // both halves of surrogate pairs, alone and reversed.
 std::u16string AwkwardLine(std::size_t length) {
-    static constexpr char16_t kUnits[] = {u'a', u'<', u'>', u'\0', u'\r', u'\n', u'\t', 0x1B,
-                                          0x7F, 0xD800, u'x', 0xDC00, 0xDBFF, 0xDFFF, 0xFFFF,
-                                          0xFEFF, u'&', u'+'};
+    static constexpr char16_t kUnits[] = {u'a',   u'<',   u'>',   u'\0',  u'\r', u'\n',
+                                          u'\t',  0x1B,   0x7F,   0xD800, u'x',  0xDC00,
+                                          0xDBFF, 0xDFFF, 0xFFFF, 0xFEFF, u'&',  u'+'};
     std::u16string line(length, u' ');
     for (std::size_t k = 0; k < length; ++k) line[k] = kUnits[k % std::size(kUnits)];
     return line;
@@ -122,8 +125,9 @@ TEST(HostileFade, TheLongestLineIsFadedWholeByEveryRoutine) {
             const std::vector<Faded> read = ReadMarkup(markup, wavy && routine.writes_waves);
             EXPECT_EQ(read.size(), line.size());
             EXPECT_TRUE(UnitsOf(read) == line);
-            EXPECT_EQ(toolkit.calls,
-                      routine.segments == 0 ? 0 : (32767 + routine.segments - 1) / routine.segments);
+            EXPECT_EQ(toolkit.calls, routine.segments == 0
+                                         ? 0
+                                         : (32767 + routine.segments - 1) / routine.segments);
         }
     }
 }
@@ -151,12 +155,12 @@ TEST(HostileFade, OddCodeUnitsEachGetOneTagAndComeBackUnchanged) {
     const std::u16string lines[] = {
         std::u16string(1, u'\0'),
         std::u16string(u"a\0b", 3),
-        u"\xD800",                  // lone high surrogate
-        u"\xDC00z",                 // lone low surrogate
-        u"\xDFFF\xDBFF",            // a pair the wrong way round
-        u"\r\n\t\x1B\x7F\x85",      // controls
-        u"<<<<<<<<<<",              // markup characters are not escaped
-        u"<Font Color=#FFFFFF>",    // nor is markup itself
+        u"\xD800",                // lone high surrogate
+        u"\xDC00z",               // lone low surrogate
+        u"\xDFFF\xDBFF",          // a pair the wrong way round
+        u"\r\n\t\x1B\x7F\x85",    // controls
+        u"<<<<<<<<<<",            // markup characters are not escaped
+        u"<Font Color=#FFFFFF>",  // nor is markup itself
         AwkwardLine(100),
     };
     for (const Routine& routine : Routines()) {
@@ -187,8 +191,8 @@ TEST(HostileFade, StopsAtZeroAndTwoHundredFiftyFiveGiveExactColours) {
         {"ten alternating",
          FadeTen(0, 0, 0, 255, 255, 255, 0, 0, 0, 255, 255, 255, 0, 0, 0, 255, 255, 255, 0, 0, 0,
                  255, 255, 255, 0, 0, 0, 255, 255, 255, u"123456789", false),
-         H{u"FFFFFF", u"000000", u"FFFFFF", u"000000", u"FFFFFF", u"000000", u"FFFFFF",
-           u"000000", u"FFFFFF"}},
+         H{u"FFFFFF", u"000000", u"FFFFFF", u"000000", u"FFFFFF", u"000000", u"FFFFFF", u"000000",
+           u"FFFFFF"}},
         {"four over a long part",
          FadeFour(255, 0, 255, 0, 255, 0, 255, 255, 255, 0, 0, 0, u"abcdefg", false),
          H{u"AA55AA", u"55AA55", u"00FF00", u"80FF80", u"FFFFFF", u"808080", u"000000"}},
@@ -196,8 +200,7 @@ TEST(HostileFade, StopsAtZeroAndTwoHundredFiftyFiveGiveExactColours) {
          FadeFive(255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255,
                   u"abcde", false),
          H(5, u"FFFFFF")},
-        {"values at the ends",
-         FadeThreeValues(0, 16777215, 0, u"abcd", false),
+        {"values at the ends", FadeThreeValues(0, 16777215, 0, u"abcd", false),
          H{u"808080", u"FFFFFF", u"808080", u"000000"}},
         {"values as texts", FadeThreeValues(u"16777215", u"0", u"16777215", u"ab", false),
          H{u"000000", u"FFFFFF"}},

@@ -83,7 +83,7 @@ TEST(HostileRender, UnclosedTagsAreDrawnAsTextAndChangeNothing) {
         {u"x<font color=#ff0000", u"x<font color=#ff0000", 0, false},
         {u"<b>bold<i", u"bold<i", 0, true},
         {u"<Font Color=#00FF00>a<", u"a<", 65280, false},  // a fade of a line ending in "<"
-        {u"<<<>x", u"x", 0, false},                         // the tag text "<<" is ignored
+        {u"<<<>x", u"x", 0, false},                        // the tag text "<<" is ignored
         {u"<>", u"", 0, false},
         {u">", u">", 0, false},
         {u"a<b\rc", u"a<b", 0, false},  // the return became the marker; its tag is unclosed too
@@ -112,7 +112,8 @@ TEST(HostileRender, AnUnclosedTagStillLetsLaterReturnsBreakTheLine) {
 }
 
 TEST(HostileRender, OddCodeUnitsAreDrawnOneUnitAtATime) {
-    const std::u16string markup = std::u16string(u"\0\xD800\xDC00\xDFFF\xDBFF\n\t\x1B\x7F\xFFFF", 10);
+    const std::u16string markup =
+        std::u16string(u"\0\xD800\xDC00\xDFFF\xDBFF\n\t\x1B\x7F\xFFFF", 10);
     DrawnSurface surface;
     RenderMarkup(surface, markup);
     EXPECT_TRUE(surface.printed_not_one_unit.empty());

@@ -1,4 +1,6 @@
 // The stand-in chat client as the chat link drives it, and as a user sees it.
+#include "standin/standin_chat_client.h"
+
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -13,7 +15,6 @@
 #include "chatlink/chatlink.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/window_system.h"
-#include "standin/standin_chat_client.h"
 #include "standin/transcript_view.h"
 
 Q_DECLARE_METATYPE(std::u16string)
@@ -64,7 +65,7 @@ namespace hueloom {
 class StandinChatClientTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         windows_ = std::make_unique<InProcessWindowSystem>();
         installed_ = std::make_unique<ScopedWindowSystem>(*windows_);
@@ -102,8 +103,8 @@ private slots:
         QTest::newRow("one space") << std::u16string(u" ") << Lines{u" "};
         QTest::newRow("empty line") << std::u16string() << Lines{};
         // What the ANSI code page cannot hold arrives as '?'.
-        QTest::newRow("outside the code page") << std::u16string(u"caf\u00E9 \u20AC \u4E2D")
-                                               << Lines{u"caf\u00E9 \u20AC ?"};
+        QTest::newRow("outside the code page")
+            << std::u16string(u"caf\u00E9 \u20AC \u4E2D") << Lines{u"caf\u00E9 \u20AC ?"};
     }
 
     void sendChatLinePostsTheLineOnce() {
@@ -119,8 +120,8 @@ private slots:
         SendChatLine(u"<Font Color=#00FF00>x");
         SendChatLine(u"<Font Color=#00FF00>x");
         SendChatLine(u"y");
-        QCOMPARE(client_->Transcript(), (Lines{u"<Font Color=#00FF00>x",
-                                                u"<Font Color=#00FF00>x", u"y"}));
+        QCOMPARE(client_->Transcript(),
+                 (Lines{u"<Font Color=#00FF00>x", u"<Font Color=#00FF00>x", u"y"}));
     }
 
     void onlyTheSixthIconPosts_data() {
@@ -160,10 +161,11 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
         QTest::newRow("ascii") << QByteArray("Hueloom") << QStringLiteral("Hueloom");
-        QTest::newRow("latin-1 range") << QByteArray("caf\xE9 \xA3\xFF")
-                                       << QStringLiteral("caf\u00E9 \u00A3\u00FF");
-        QTest::newRow("0x80 to 0x9f") << QByteArray("\x80\x85\x8A\x93q\x94\x99\x9F")
-                                      << QStringLiteral("\u20AC\u2026\u0160\u201Cq\u201D\u2122\u0178");
+        QTest::newRow("latin-1 range")
+            << QByteArray("caf\xE9 \xA3\xFF") << QStringLiteral("caf\u00E9 \u00A3\u00FF");
+        QTest::newRow("0x80 to 0x9f")
+            << QByteArray("\x80\x85\x8A\x93q\x94\x99\x9F")
+            << QStringLiteral("\u20AC\u2026\u0160\u201Cq\u201D\u2122\u0178");
         QTest::newRow("undefined bytes") << QByteArray("\x81\x8D\x8F\x90\x9D")
                                          << QStringLiteral("\u0081\u008D\u008F\u0090\u009D");
     }
@@ -183,7 +185,8 @@ private slots:
 
     void typedCharactersEditTheInputBox() {
         const Hwnd input = client_->chatRoom().inputBox();
-        for (std::uintptr_t key : std::initializer_list<std::uintptr_t>{'a', 'b', 0xE9, 8, 'c', 7}) {
+        for (std::uintptr_t key :
+             std::initializer_list<std::uintptr_t>{'a', 'b', 0xE9, 8, 'c', 7}) {
             windows_->SendMessageA(input, kWmChar, key, 0);
         }
         QCOMPARE(client_->inputBox->text(), QStringLiteral("abc"));
@@ -205,8 +208,9 @@ private slots:
     }
 
     void transcriptShowsTheMarkupsColours() {
-        SendChatLine(u"<Font Color=#FF0000>W<Font Color=#FF0000>W<Font Color=#0000FF>W"
-                     u"<Font Color=#0000FF>W<Font Color=#00A000>W<Font Color=#00A000>W");
+        SendChatLine(
+            u"<Font Color=#FF0000>W<Font Color=#FF0000>W<Font Color=#0000FF>W"
+            u"<Font Color=#0000FF>W<Font Color=#00A000>W<Font Color=#00A000>W");
         client_->resize(600, 300);
         const QImage shown = client_->transcript->grab().toImage();
         const QImage line = shown.copy(client_->transcript->LineRect(0));
@@ -274,7 +278,7 @@ private slots:
         QCOMPARE(client_->Transcript(), Lines{});
     }
 
-private:
+  private:
     std::unique_ptr<InProcessWindowSystem> windows_;
     std::unique_ptr<ScopedWindowSystem> installed_;
     std::unique_ptr<StandinChatClient> client_;
