@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "app/form1.h"
-#include "app/packed_colour.h"
+#include "host/qt/qt_colour.h"
 
 namespace hueloom {
 namespace {

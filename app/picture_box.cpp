@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "app/packed_colour.h"
+#include "host/qt/qt_colour.h"
 #include "host/qt/qt_drawing_surface.h"
 
 namespace hueloom {

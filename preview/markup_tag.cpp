@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "host/packed_colour.h"
 #include "preview/hex.h"
 
 namespace hueloom::detail {
@@ -44,7 +45,7 @@ std::int32_t TagColour(std::u16string_view tag_text) {
     const std::u16string_view red = code.substr(0, 2);
     const std::u16string_view green = code.size() > 2 ? code.substr(2, 2) : std::u16string_view();
     const std::u16string_view blue = code.size() > 2 ? code.substr(code.size() - 2) : code;
-    return Component(red) + 256 * Component(green) + 65536 * Component(blue);
+    return PackedColour(Component(red), Component(green), Component(blue));
 }
 
 std::u16string_view TagFace(std::u16string_view tag_text) {

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "host/qt/glyph_widths.h"
+#include "host/qt/qt_colour.h"
 
 namespace hueloom {
 namespace {
@@ -89,12 +90,7 @@ void QtDrawingSurface::FontChanged() { widths_->SetFont(font_); }
 
 void QtDrawingSurface::SetAutoRedraw(bool on) { auto_redraw_ = on; }
 
-void QtDrawingSurface::SetForeColor(std::int32_t colour) {
-    const auto packed = static_cast<std::uint32_t>(colour);
-    const std::uint32_t red = packed & 0xFF, green = (packed >> 8) & 0xFF,
-                        blue = (packed >> 16) & 0xFF;
-    fore_color_ = (red << 16) | (green << 8) | blue;
-}
+void QtDrawingSurface::SetForeColor(std::int32_t colour) { fore_color_ = ToQColor(colour); }
 
 // An image the size of the widget's inner area, filled with its background.
 QImage QtDrawingSurface::NewImage() {
@@ -151,7 +147,7 @@ void QtDrawingSurface::Print(std::u16string_view text) {
 
     QPainter painter(&image_);
     painter.setFont(font_);
-    painter.setPen(QColor::fromRgb(fore_color_));
+    painter.setPen(fore_color_);
     painter.drawText(QPointF(x, y + widths_->Ascent()), string);
     widget_.update();
 }

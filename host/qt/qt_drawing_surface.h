@@ -1,6 +1,7 @@
 // The picture box's drawing surface for Qt: an image that keeps what was drawn.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -68,8 +69,8 @@ class QtDrawingSurface final : public DrawingSurface {
     QFont font_;
     std::unique_ptr<GlyphWidths> widths_;  // advances of the current font, cached
     std::int16_t scale_mode_ = kScaleModeTwips;
-    std::uint32_t fore_color_ = 0;  // 0xRRGGBB
-    float current_x_ = 0;           // in pixels
+    QColor fore_color_{Qt::black};
+    float current_x_ = 0;  // in pixels
     float current_y_ = 0;
     bool auto_redraw_ = false;
     bool has_drawing_ = false;

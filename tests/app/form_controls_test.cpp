@@ -11,7 +11,7 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "app/packed_colour.h"
+#include "host/qt/qt_colour.h"
 #include "app/text_box.h"
 #include "fade/fade.h"
 #include "form_fixture.h"

@@ -1,15 +1,14 @@
-// Packed colour values (red + 256 * green + 65536 * blue) and Qt's colours.
+// Packed colour values as Qt's colours and back.
 #pragma once
 
 #include <QColor>
 #include <cstdint>
 
+#include "host/packed_colour.h"
+
 namespace hueloom {
 
-constexpr std::int32_t PackedColour(std::int32_t red, std::int32_t green, std::int32_t blue) {
-    return red + 256 * green + 65536 * blue;
-}
-
+// Each component from its own byte; bits above the low 24 are ignored.
 inline QColor ToQColor(std::int32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
