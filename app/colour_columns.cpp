@@ -1,30 +1,16 @@
 // The colour columns: each bar's handler repaints its column's swatch, and
 // the grey slider paints the first four swatches and the text box grey.
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QSlider>
-#include <cstdint>
-
 #include "app/form1.h"
-#include "host/qt/qt_colour.h"
+#include "host/error.h"
+#include "host/packed_colour.h"
 
 namespace hueloom {
-namespace {
 
-// Base is the text box's background in every colour group.
-void SetBackColor(QLineEdit& textBox, std::int32_t colour) {
-    QPalette colours = textBox.palette();
-    colours.setColor(QPalette::Base, ToQColor(colour));
-    textBox.setPalette(colours);
-}
-
-}  // namespace
-
-void Form1::PaintSwatch(PictureBox* swatch, QScrollBar* red, QScrollBar* green, QScrollBar* blue) {
-    const int r = red->value();
-    const int g = green->value();
-    const int b = blue->value();
-    swatch->SetBackColor(PackedColour(r, g, b));
+void Form1::PaintSwatch(PictureBox& swatch, ScrollBar& red, ScrollBar& green, ScrollBar& blue) {
+    const int r = red.Value();
+    const int g = green.Value();
+    const int b = blue.Value();
+    swatch.SetBackColor(PackedColour(r, g, b));
 }
 
 void Form1::red1_Scroll() { PaintSwatch(Color1, red1, Green1, Blue1); }
@@ -62,16 +48,16 @@ void Form1::blue10_Scroll() { PaintSwatch(color10, red10, green10, blue10); }
 void Form1::Slider1_Scroll() {
     // The value is read afresh for every component of every target.
     const auto grey = [this] {
-        const auto r = static_cast<std::int16_t>(Slider1->value());
-        const auto g = static_cast<std::int16_t>(Slider1->value());
-        const auto b = static_cast<std::int16_t>(Slider1->value());
+        const std::int16_t r = Integer16(Slider1.Value());
+        const std::int16_t g = Integer16(Slider1.Value());
+        const std::int16_t b = Integer16(Slider1.Value());
         return PackedColour(r, g, b);
     };
-    Color1->SetBackColor(grey());
-    Color2->SetBackColor(grey());
-    Color3->SetBackColor(grey());
-    color4->SetBackColor(grey());
-    SetBackColor(*Text1, grey());
+    Color1.SetBackColor(grey());
+    Color2.SetBackColor(grey());
+    Color3.SetBackColor(grey());
+    color4.SetBackColor(grey());
+    Text1.SetBackColor(grey());
 }
 
 }  // namespace hueloom

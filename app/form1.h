@@ -1,92 +1,94 @@
 // Form1: the program's window, its controls by their design names, and one
-// handler per control notification.
+// handler per control notification. It knows no toolkit: a front end builds
+// its window and controls from the design and passes their notifications on.
 #pragma once
 
-#include <QWidget>
 #include <array>
+#include <exception>
+#include <string_view>
 #include <vector>
 
-#include "app/picture_box.h"
+#include "app/control_set.h"
 #include "fade/fade.h"
-#include "host/window_system.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
-class QSlider;
+#include "host/control_factory.h"
+#include "host/forms.h"
 
 namespace hueloom {
 
-class Form1 : public QWidget {
-    Q_OBJECT
-
+class Form1 final : public Form, private FormEvents {
   public:
-    explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
+    // Builds the window and every control through the front end, from the design.
+    explicit Form1(ControlFactory& factory);
+    ~Form1();
 
     // The window's handle in the host window system, 0 when it has none.
-    Hwnd hWnd() const;
+    Hwnd hWnd();
     // True from the start of its unload on: it takes no further part.
     bool IsUnloading() const { return unload_ != UnloadState::kLoaded; }
+    // Runs the unload sequence and closes the window for good.
+    void Unload() override;
 
+  private:
+    enum class UnloadState { kLoaded, kUnloading, kUnloaded };
+    using Handler = void (Form1::*)();
+
+    // Declared first: notifications may arrive while the rest is being built.
+    bool built_ = false;
+    UnloadState unload_ = UnloadState::kLoaded;
+    int runningHandlers_ = 0;
+    FormWindow& window_;
+    ControlSet controls_;
+
+  public:
     // The ten colour columns: swatch, then red, green and blue bar.
-    PictureBox* Color1 = nullptr;
-    QScrollBar* red1 = nullptr;
-    QScrollBar* Green1 = nullptr;
-    QScrollBar* Blue1 = nullptr;
-    PictureBox* Color2 = nullptr;
-    QScrollBar* red2 = nullptr;
-    QScrollBar* Green2 = nullptr;
-    QScrollBar* Blue2 = nullptr;
-    PictureBox* Color3 = nullptr;
-    QScrollBar* red3 = nullptr;
-    QScrollBar* Green3 = nullptr;
-    QScrollBar* Blue3 = nullptr;
-    PictureBox* color4 = nullptr;
-    QScrollBar* red4 = nullptr;
-    QScrollBar* green4 = nullptr;
-    QScrollBar* blue4 = nullptr;
-    PictureBox* color5 = nullptr;
-    QScrollBar* red5 = nullptr;
-    QScrollBar* green5 = nullptr;
-    QScrollBar* blue5 = nullptr;
-    PictureBox* color6 = nullptr;
-    QScrollBar* red61 = nullptr;
-    QScrollBar* green6 = nullptr;
-    QScrollBar* blue6 = nullptr;
-    PictureBox* color7 = nullptr;
-    QScrollBar* red7 = nullptr;
-    QScrollBar* green7 = nullptr;
-    QScrollBar* blue7 = nullptr;
-    PictureBox* color8 = nullptr;
-    QScrollBar* red8 = nullptr;
-    QScrollBar* green8 = nullptr;
-    QScrollBar* blue8 = nullptr;
-    PictureBox* color9 = nullptr;
-    QScrollBar* red9 = nullptr;
-    QScrollBar* green9 = nullptr;
-    QScrollBar* blue9 = nullptr;
-    PictureBox* color10 = nullptr;
-    QScrollBar* red10 = nullptr;
-    QScrollBar* green10 = nullptr;
-    QScrollBar* blue10 = nullptr;
+    PictureBox& Color1;
+    ScrollBar& red1;
+    ScrollBar& Green1;
+    ScrollBar& Blue1;
+    PictureBox& Color2;
+    ScrollBar& red2;
+    ScrollBar& Green2;
+    ScrollBar& Blue2;
+    PictureBox& Color3;
+    ScrollBar& red3;
+    ScrollBar& Green3;
+    ScrollBar& Blue3;
+    PictureBox& color4;
+    ScrollBar& red4;
+    ScrollBar& green4;
+    ScrollBar& blue4;
+    PictureBox& color5;
+    ScrollBar& red5;
+    ScrollBar& green5;
+    ScrollBar& blue5;
+    PictureBox& color6;
+    ScrollBar& red61;
+    ScrollBar& green6;
+    ScrollBar& blue6;
+    PictureBox& color7;
+    ScrollBar& red7;
+    ScrollBar& green7;
+    ScrollBar& blue7;
+    PictureBox& color8;
+    ScrollBar& red8;
+    ScrollBar& green8;
+    ScrollBar& blue8;
+    PictureBox& color9;
+    ScrollBar& red9;
+    ScrollBar& green9;
+    ScrollBar& blue9;
+    PictureBox& color10;
+    ScrollBar& red10;
+    ScrollBar& green10;
+    ScrollBar& blue10;
 
-    // The thin boxes inside Color3, Color1 and color5.
-    PictureBox* Picture2 = nullptr;
-    PictureBox* Picture3 = nullptr;
-    PictureBox* Picture4 = nullptr;
-
-    QSlider* Slider1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    PictureBox* Picture1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QRadioButton* fade3 = nullptr;
-    QRadioButton* fade4 = nullptr;
-    QRadioButton* fade5 = nullptr;
-    QRadioButton* fade10 = nullptr;
+    Slider& Slider1;
+    TextBox& Text1;
+    PictureBox& Picture1;
+    OptionButton& fade3;
+    OptionButton& fade4;
+    OptionButton& fade5;
+    OptionButton& fade10;
 
     // Window.
     void Form_Activate();
@@ -129,50 +131,40 @@ class Form1 : public QWidget {
     void Command1_Click();
     void Text1_Change();
 
-  signals:
-    // The form has unloaded: its window is closed for good.
-    void Unloaded();
-
-  public:
-    void setVisible(bool visible) override;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
   private:
-    enum class UnloadState { kLoaded, kUnloading, kUnloaded };
+    class HandlerScope;
 
-    void BuildColourColumns();
-    void BuildLineControls();
-    void BuildFadeOptions();
-    void ApplyCompactStyle();
-    void SetTabOrder();
-    void NameControls();  // object names as the design names them, for findChild
-    void ConnectHandlers();
+    // The window's notifications.
+    void Activate() override;
+    bool CloseRequested() override;
+    void RunUnloadHandler();
+
+    // The handlers wired to the control's notifications, each run guarded.
+    NotificationSink SinkFor(std::string_view control);
+    // Runs one handler unless the form is not yet whole or has unloaded. Once
+    // no handler runs on an unloaded form, its window is released.
+    void Run(Handler handler) noexcept;
+    // An error ends the handler, is told in Picture1 and goes no further.
+    void Guarded(Handler handler) noexcept;
+    void TellWhyItStopped(std::exception_ptr error, bool sending) noexcept;
 
     // The thirty bars, column by column, red, green, blue within a column.
-    std::array<QScrollBar*, 30> Bars() const;
-    std::array<PictureBox*, 10> Swatches() const;
+    std::array<ScrollBar*, 30> Bars();
+    std::array<PictureBox*, 10> Swatches();
     // Reads the bars of columns 1..columns in order, one read per bar.
-    std::vector<Component> ReadStops(int columns) const;
+    std::vector<Component> ReadStops(int columns);
     // Disables the swatches from color10 down to that of the given column.
     void DisableSwatchesDownTo(int column);
-    void PaintSwatch(PictureBox* swatch, QScrollBar* red, QScrollBar* green, QScrollBar* blue);
+    void PaintSwatch(PictureBox& swatch, ScrollBar& red, ScrollBar& green, ScrollBar& blue);
     // One block of Send and of the preview over the first `columns` columns.
     // False when the form began to unload during one of its yields: the
     // handler then stops, abandoning the rest.
     bool SendFaded(int columns);
     bool PreviewFaded(int columns, bool wavy);
-
-    UnloadState unload_ = UnloadState::kLoaded;
-    bool activationQueued_ = false;
 };
 
 // Puts the form's window into the topmost band; any error is ignored.
 void StayOnTop(Form1& form);
-// Every top-level Form1 that has not begun its unload, in the toolkit's order.
-std::vector<Form1*> LoadedForms();
 // Unloads every loaded form; a form already unloading is left to finish.
 void UnloadAllForms();
 

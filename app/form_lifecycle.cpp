@@ -1,11 +1,6 @@
 // Form1's start and close: the announcements, the topmost band and the
 // window region, and unloading every form.
-#include <QApplication>
-#include <QCloseEvent>
-#include <QPointer>
-
 #include "app/form1.h"
-#include "app/handler_guard.h"
 #include "chatlink/chatlink.h"
 #include "fade/fade.h"
 #include "host/window_shape.h"
@@ -33,38 +28,20 @@ void Form1::Form_Unload(bool& /*cancel: an unload is never refused*/) {
     UnloadAllForms();
 }
 
-void Form1::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (activationQueued_) return;
-    activationQueued_ = true;
-    // Activate once, in the event loop's first turn after the window is first shown.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!IsUnloading()) RunHandler(*this, [this] { Form_Activate(); });
-        },
-        Qt::QueuedConnection);
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (unload_ == UnloadState::kUnloading) {
-        // Its own unload is still running and closes the window when it ends.
-        event->ignore();
-        return;
-    }
-    event->accept();
-    if (unload_ == UnloadState::kUnloaded) return;
-    unload_ = UnloadState::kUnloading;
+void Form1::RunUnloadHandler() {
     bool cancel = false;
-    RunHandler(*this, [this, &cancel] { Form_Unload(cancel); });
-    unload_ = UnloadState::kUnloaded;
-    emit Unloaded();
+    Form_Unload(cancel);
 }
 
-void Form1::setVisible(bool visible) {
-    // An unloaded form never comes back.
-    if (visible && unload_ == UnloadState::kUnloaded) return;
-    QWidget::setVisible(visible);
+void Form1::Activate() {
+    if (!IsUnloading()) Run(&Form1::Form_Activate);
+}
+
+bool Form1::CloseRequested() {
+    // Its own unload is still running and closes the window when it ends.
+    if (unload_ == UnloadState::kUnloading) return false;
+    Unload();
+    return true;
 }
 
 void StayOnTop(Form1& form) {
@@ -75,21 +52,12 @@ void StayOnTop(Form1& form) {
     }
 }
 
-std::vector<Form1*> LoadedForms() {
-    std::vector<Form1*> forms;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* form = qobject_cast<Form1*>(window);
-        if (form != nullptr && !form->IsUnloading()) forms.push_back(form);
-    }
-    return forms;
-}
-
 void UnloadAllForms() {
-    std::vector<QPointer<Form1>> forms;
-    for (Form1* form : LoadedForms()) forms.emplace_back(form);
-    for (const QPointer<Form1>& form : forms) {
-        // A form's unload may run further handlers; check each before closing it.
-        if (!form.isNull() && !form->IsUnloading()) form->close();
+    // A form's unload may run further handlers, which may unload others:
+    // each is looked for again before it is unloaded.
+    for (Form* form : Forms()) {
+        const std::vector<Form*> loaded = Forms();
+        if (std::find(loaded.begin(), loaded.end(), form) != loaded.end()) form->Unload();
     }
 }
 

@@ -1,36 +1,68 @@
-// Telling the user why a handler stopped.
-#include "app/handler_guard.h"
-
-#include <QToolTip>
-#include <QWidget>
-
+// Running Form1's handlers: an error ends the handler that raised it, is told
+// to the user in the preview strip, and goes no further.
+#include "app/form1.h"
+#include "app/stopped_notice.h"
 #include "host/error.h"
 
 namespace hueloom {
 
-QString DescribeHandlerError(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const Error& failure) {
-        if (failure.number() == kOverflowErrorNumber) {
-            return QStringLiteral(
-                "Overflow (error 6): a line of more than 32767 characters "
-                "cannot be faded.");
+// Counts the form's handlers on the stack; the window goes only once none is
+// left and the form has unloaded.
+class Form1::HandlerScope {
+  public:
+    explicit HandlerScope(Form1& form) : form_(form) { ++form_.runningHandlers_; }
+    ~HandlerScope() {
+        if (--form_.runningHandlers_ == 0 && form_.unload_ == UnloadState::kUnloaded) {
+            form_.window_.Release();
         }
-        return QStringLiteral("%1 (error %2)")
-            .arg(QString::fromStdString(failure.what()))
-            .arg(failure.number());
-    } catch (const std::exception& failure) {
-        return QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(failure.what()));
+    }
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+
+  private:
+    Form1& form_;
+};
+
+void Form1::Run(Handler handler) noexcept {
+    // Nothing is wired until the form is whole, and nothing runs once it has unloaded.
+    if (!built_ || unload_ == UnloadState::kUnloaded) return;
+    HandlerScope scope(*this);
+    Guarded(handler);
+}
+
+void Form1::Unload() {
+    if (unload_ != UnloadState::kLoaded) return;
+    HandlerScope scope(*this);
+    unload_ = UnloadState::kUnloading;
+    Guarded(&Form1::RunUnloadHandler);
+    unload_ = UnloadState::kUnloaded;
+    LeaveForms();
+    window_.Close();
+}
+
+void Form1::Guarded(Handler handler) noexcept {
+    try {
+        (this->*handler)();
     } catch (...) {
-        return QStringLiteral("An unexpected error stopped this action.");
+        TellWhyItStopped(std::current_exception(), handler == &Form1::Command1_Click);
     }
 }
 
-void ReportHandlerError(QWidget& control, std::exception_ptr error) noexcept {
+void Form1::TellWhyItStopped(std::exception_ptr error, bool sending) noexcept {
     try {
-        const QString message = DescribeHandlerError(error);
-        QToolTip::showText(control.mapToGlobal(QPoint(0, control.height())), message, &control);
+        try {
+            std::rethrow_exception(error);
+        } catch (const Error& failure) {
+            if (failure.number() == kOverflowErrorNumber) {
+                ShowLineTooLong(Picture1.Surface(), Text1.Text().size(), sending);
+            } else {
+                ShowStopped(Picture1.Surface(), failure.what(), sending);
+            }
+        } catch (const std::exception& failure) {
+            ShowStopped(Picture1.Surface(), failure.what(), sending);
+        } catch (...) {
+            ShowStopped(Picture1.Surface(), "an unknown error", sending);
+        }
     } catch (...) {
         // Telling the user is a courtesy; the window must stay usable regardless.
     }

@@ -1,7 +1,4 @@
 // The live preview: every change of the line redraws its faded markup in Picture1.
-#include <QLineEdit>
-#include <QRadioButton>
-
 #include "app/column_fade.h"
 #include "app/form1.h"
 #include "preview/render.h"
@@ -10,18 +7,18 @@ namespace hueloom {
 
 void Form1::Text1_Change() {
     if (IsUnloading()) return;
-    if (fade10->isChecked() && !PreviewFaded(10, true)) return;
-    if (fade5->isChecked() && !PreviewFaded(5, false)) return;
-    if (fade4->isChecked() && !PreviewFaded(4, false)) return;
-    if (fade3->isChecked()) PreviewFaded(3, false);
+    if (fade10.Value() && !PreviewFaded(10, true)) return;
+    if (fade5.Value() && !PreviewFaded(5, false)) return;
+    if (fade4.Value() && !PreviewFaded(4, false)) return;
+    if (fade3.Value()) PreviewFaded(3, false);
 }
 
 bool Form1::PreviewFaded(int columns, bool wavy) {
     const std::vector<Component> stops = ReadStops(columns);
-    const std::u16string text = Text1->text().toStdU16String();
+    const std::u16string text = Text1.Text();
     const std::u16string markup = FadeOverStops(stops, text, wavy);
     if (IsUnloading()) return false;
-    RenderMarkup(Picture1->Surface(), markup);
+    RenderMarkup(Picture1.Surface(), markup);
     return !IsUnloading();
 }
 

@@ -3,18 +3,13 @@
 
 #include <string>
 
+#include "chatlink/chat_client_classes.h"
 #include "host/ansi_code_page.h"
 #include "host/toolkit.h"
 
 namespace hueloom {
 namespace {
 
-constexpr const char* kMainClass = "aol frame25";
-constexpr const char* kAreaClass = "mdiclient";
-constexpr const char* kRoomClass = "aol child";
-constexpr const char* kInputClass = "richcntl";
-constexpr const char* kIconClass = "_aol_icon";
-constexpr int kSendIconPosition = 6;
 constexpr int kPressRounds = 2;
 constexpr std::uintptr_t kCarriageReturn = 13;
 constexpr std::uintptr_t kSpaceKey = 32;
@@ -46,15 +41,15 @@ void SetText(Hwnd window, const std::string& text) {
 
 void SendChatLine(std::u16string_view line) {
     const std::string text = AnsiLine(line);
-    const Hwnd main = CurrentWindowSystem().FindWindowA(kMainClass, nullptr);
-    const Hwnd area = FindChild(main, 0, kAreaClass);
-    const Hwnd room = FindChild(area, 0, kRoomClass);
-    const Hwnd input = FindChild(room, 0, kInputClass);
+    const Hwnd main = CurrentWindowSystem().FindWindowA(kChatFrameClass, nullptr);
+    const Hwnd area = FindChild(main, 0, kChatAreaClass);
+    const Hwnd room = FindChild(area, 0, kChatRoomClass);
+    const Hwnd input = FindChild(room, 0, kChatInputClass);
     SetText(input, text);
 
     // Each look-up continues after the last; past the end one starts over at 0.
     Hwnd icon = 0;
-    for (int k = 0; k < kSendIconPosition; ++k) icon = FindChild(room, icon, kIconClass);
+    for (int k = 0; k < kChatSendIconPosition; ++k) icon = FindChild(room, icon, kChatIconClass);
 
     for (int round = 0; round < kPressRounds; ++round) {
         Send(input, kWmChar, kCarriageReturn);

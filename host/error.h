@@ -1,6 +1,7 @@
 // Errors the system raises, each with its number and its text.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -19,5 +20,11 @@ inline constexpr int kOverflowErrorNumber = 6;
 
 // A length or value that does not fit its 16-bit home.
 inline Error OverflowError() { return Error(kOverflowErrorNumber, "Overflow"); }
+
+// A value as a 16-bit signed integer; the overflow error where it does not fit.
+inline std::int16_t Integer16(long long value) {
+    if (value < INT16_MIN || value > INT16_MAX) throw OverflowError();
+    return static_cast<std::int16_t>(value);
+}
 
 }  // namespace hueloom

@@ -14,8 +14,10 @@ void ApplyNotchedRegion(Hwnd window) {
     const Hrgn combined = host.CreateRectRgn(0, 0, 0, 0);
     const Hrgn outline = host.CreateRectRgn(0, 0, kOutlineBottomRight.x, kOutlineBottomRight.y);
     host.CombineRgn(combined, outline, notch, kRgnDiff);
-    // The window system owns the applied region from here on.
+    // The window system owns the applied region from here on; the sources are done with.
     host.SetWindowRgn(window, combined, true);
+    host.DeleteObject(outline);
+    host.DeleteObject(notch);
 }
 
 }  // namespace hueloom

@@ -26,7 +26,8 @@ inline constexpr Point kOutlineBottomRight{585, 368};
 // SetWindowPos into the topmost band, keeping position and size.
 void MakeTopmost(Hwnd window);
 
-// Outline rectangle minus the notch, applied to the window with a redraw.
+// Outline rectangle minus the notch, applied to the window with a redraw;
+// the two source shapes are deleted once combined.
 void ApplyNotchedRegion(Hwnd window);
 
 }  // namespace hueloom

@@ -16,6 +16,7 @@ class NoWindowSystem final : public WindowSystem {
     Hrgn CreateRectRgn(int, int, int, int) override { return 0; }
     int CombineRgn(Hrgn, Hrgn, Hrgn, int) override { return 0; }
     int SetWindowRgn(Hwnd, Hrgn, bool) override { return 0; }
+    bool DeleteObject(Hrgn) override { return false; }
 };
 
 NoWindowSystem no_window_system;

@@ -21,6 +21,7 @@ inline constexpr std::uint32_t kWmKeyUp = 0x0101;
 inline constexpr std::uint32_t kWmChar = 0x0102;
 inline constexpr std::uint32_t kWmLButtonDown = 0x0201;
 inline constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);
+inline constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
 inline constexpr std::uint32_t kSwpNoSize = 0x0001;
 inline constexpr std::uint32_t kSwpNoMove = 0x0002;
 inline constexpr int kFillAlternate = 1;
@@ -43,6 +44,8 @@ class WindowSystem {
     virtual Hrgn CreateRectRgn(int left, int top, int right, int bottom) = 0;
     virtual int CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) = 0;
     virtual int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) = 0;
+    // Frees a region the program no longer needs; never one given to a window.
+    virtual bool DeleteObject(Hrgn region) = 0;
 };
 
 // The window system installed now. With none installed it is one where every

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "chatlink/chat_client_classes.h"
 #include "host/windows_1252.h"
 
 namespace hueloom {
@@ -17,9 +18,9 @@ constexpr std::intptr_t kTrue = 1;
 
 StandinChatRoom::StandinChatRoom(InProcessWindowSystem& windowSystem, Events events)
     : windowSystem_(windowSystem), events_(std::move(events)) {
-    frame_ = windowSystem_.AddWindow(0, "aol frame25", "Stand-in chat client");
-    area_ = windowSystem_.AddWindow(frame_, "mdiclient");
-    room_ = windowSystem_.AddWindow(area_, "aol child", "Stand-in chat room");
+    frame_ = windowSystem_.AddWindow(0, kChatFrameClass, "Stand-in chat client");
+    area_ = windowSystem_.AddWindow(frame_, kChatAreaClass);
+    room_ = windowSystem_.AddWindow(area_, kChatRoomClass, "Stand-in chat room");
     // Each new window goes in front of its siblings, so the last icon is made first.
     icons_.resize(kStandinIconCount);
     for (std::size_t index = kStandinIconCount; index-- > 0;) {
@@ -27,13 +28,13 @@ StandinChatRoom::StandinChatRoom(InProcessWindowSystem& windowSystem, Events eve
         icon.onMessage = [this, index](std::uint32_t message, std::uintptr_t, std::intptr_t) {
             return OnIconMessage(icons_[index], message);
         };
-        icons_[index] = windowSystem_.AddWindow(room_, "_aol_icon", {}, std::move(icon));
+        icons_[index] = windowSystem_.AddWindow(room_, kChatIconClass, {}, std::move(icon));
     }
     WindowCallbacks input;
     input.onMessage = [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
         return OnInputBoxMessage(message, wParam, lParam);
     };
-    inputBox_ = windowSystem_.AddWindow(room_, "richcntl", {}, std::move(input));
+    inputBox_ = windowSystem_.AddWindow(room_, kChatInputClass, {}, std::move(input));
 }
 
 StandinChatRoom::~StandinChatRoom() { windowSystem_.DestroyWindow(frame_); }

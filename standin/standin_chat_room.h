@@ -8,12 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "chatlink/chat_client_classes.h"
 #include "host/inprocess/in_process_window_system.h"
 
 namespace hueloom {
 
 inline constexpr int kStandinIconCount = 8;
-inline constexpr int kStandinSendIcon = 6;  // counted from 1, in the window system's child order
+inline constexpr int kStandinSendIcon = kChatSendIconPosition;  // in the window system's child order
 
 // Registers "aol frame25" > "mdiclient" > "aol child" with one "richcntl" input
 // box and eight "_aol_icon" buttons, and removes them again on destruction.

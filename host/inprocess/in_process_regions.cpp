@@ -74,6 +74,16 @@ int InProcessWindowSystem::SetWindowRgn(Hwnd window, Hrgn region, bool redraw) {
     return 1;
 }
 
+bool InProcessWindowSystem::DeleteObject(Hrgn region) {
+    Record("DeleteObject", {Handle(region)});
+    if (FindRegion(region) == nullptr) return false;
+    for (const auto& [handle, window] : windows_) {
+        if (window->region == region) return false;
+    }
+    regions_.erase(region);
+    return true;
+}
+
 bool InProcessWindowSystem::RegionContains(Hrgn region, int x, int y) const {
     const Region* found = FindRegion(region);
     return found != nullptr && found->pixels.Contains(x, y);

@@ -9,7 +9,6 @@ namespace {
 
 inline constexpr Hwnd kHwndTop = 0;
 inline constexpr Hwnd kHwndBottom = 1;
-inline constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
 inline constexpr std::uint32_t kSwpNoZOrder = 0x0004;
 
 // Upper to lower case for ASCII and the letters of Windows-1252.
@@ -65,7 +64,7 @@ void MoveAfter(std::vector<Hwnd>& siblings, Hwnd window, Hwnd after) {
 
 }  // namespace
 
-InProcessWindowSystem::InProcessWindowSystem() = default;
+InProcessWindowSystem::InProcessWindowSystem(CallRecording recording) : recording_(recording) {}
 InProcessWindowSystem::~InProcessWindowSystem() = default;
 
 InProcessWindowSystem::Window* InProcessWindowSystem::Find(Hwnd window) const {
@@ -81,6 +80,7 @@ std::vector<Hwnd>* InProcessWindowSystem::Siblings(Hwnd parent) {
 
 void InProcessWindowSystem::Record(std::string operation, std::vector<std::int64_t> args,
                                    std::vector<std::string> texts, std::vector<Point> points) {
+    if (recording_ == CallRecording::kOff) return;
     calls_.push_back({std::move(operation), std::move(args), std::move(texts), std::move(points)});
 }
 
@@ -135,10 +135,6 @@ std::string InProcessWindowSystem::Title(Hwnd window) const {
     return found != nullptr ? found->title : std::string();
 }
 
-void InProcessWindowSystem::SetTitle(Hwnd window, std::string_view title) {
-    if (Window* found = Find(window)) found->title = title;
-}
-
 bool InProcessWindowSystem::IsTopmost(Hwnd window) const {
     const Window* found = Find(window);
     return found != nullptr && found->topmost;
@@ -174,7 +170,9 @@ Hwnd InProcessWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const ch
 
 std::intptr_t InProcessWindowSystem::SendMessageA(Hwnd window, std::uint32_t message,
                                                   std::uintptr_t wParam, std::intptr_t lParam) {
-    if (message == kWmSetText) {
+    if (recording_ == CallRecording::kOff) {
+        // Nothing to write down: not even a copy of the line.
+    } else if (message == kWmSetText) {
         Record("SendMessageA", {Handle(window), message, static_cast<std::int64_t>(wParam)},
                {TextOrNull(reinterpret_cast<const char*>(lParam))});
     } else {

@@ -42,9 +42,13 @@ struct RecordedCall {
     std::vector<Point> points = {};  // CreatePolygonRgn only
 };
 
+// Tests read every call back; a program leaves recording off, so that a long
+// session does not keep every line it ever sent.
+enum class CallRecording { kOn, kOff };
+
 class InProcessWindowSystem : public WindowSystem {
   public:
-    InProcessWindowSystem();
+    explicit InProcessWindowSystem(CallRecording recording = CallRecording::kOn);
     ~InProcessWindowSystem() override;
     // Handlers and installations refer to it by address: it stays where it is.
     InProcessWindowSystem(const InProcessWindowSystem&) = delete;
@@ -63,13 +67,14 @@ class InProcessWindowSystem : public WindowSystem {
     std::vector<Hwnd> Children(Hwnd parent) const;  // front to back; 0 for the top level
     std::string ClassName(Hwnd window) const;       // as created; empty for no window
     std::string Title(Hwnd window) const;           // empty for no window
-    void SetTitle(Hwnd window, std::string_view title);
     // What a window without onMessage does with a message: kWmSetText sets
     // its title and answers 1; everything else answers 0. A handler may call
     // it to get the same treatment.
     std::intptr_t DefaultMessage(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                                  std::intptr_t lParam);
 
+    // How many regions exist: created and not deleted.
+    std::size_t RegionCount() const { return regions_.size(); }
     // Whether the region holds the pixel (x, y); false for an unknown region.
     // Rectangles leave out their right and bottom edges. A polygon holds a
     // pixel when the pixel's centre (x + 0.5, y + 0.5) lies inside under its
@@ -87,6 +92,7 @@ class InProcessWindowSystem : public WindowSystem {
     // Being topmost is a mark only: it does not hold the window in front.
     bool IsTopmost(Hwnd window) const;
 
+    // Empty when recording is off.
     const std::vector<RecordedCall>& calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
 
@@ -101,6 +107,8 @@ class InProcessWindowSystem : public WindowSystem {
     Hrgn CreateRectRgn(int left, int top, int right, int bottom) override;
     int CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) override;
     int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) override;
+    // Forgets the region; false for an unknown one or one a window holds.
+    bool DeleteObject(Hrgn region) override;
 
   private:
     struct Window;
@@ -117,6 +125,7 @@ class InProcessWindowSystem : public WindowSystem {
     std::vector<Hwnd> topLevel_;  // front to back
     std::map<Hrgn, std::shared_ptr<const Region>> regions_;
     std::vector<RecordedCall> calls_;
+    CallRecording recording_;
     std::uint32_t nextHandle_ = 0x100;
 };
 

@@ -8,13 +8,12 @@
 #include <QWidget>
 #include <cmath>
 
+#include "host/control_design.h"
 #include "host/qt/glyph_widths.h"
 #include "host/qt/qt_colour.h"
 
 namespace hueloom {
 namespace {
-
-constexpr double kTwipsPerPixel = 15;
 
 // Where Arial itself is missing, its metric twin stands in for it.
 void SubstituteArial() {
@@ -46,12 +45,12 @@ QtDrawingSurface::QtDrawingSurface(QWidget& widget)
 
 QtDrawingSurface::~QtDrawingSurface() = default;
 
-std::int16_t QtDrawingSurface::ScaleMode() { return scale_mode_; }
+std::int16_t QtDrawingSurface::ScaleMode() { return scaleMode_; }
 
-void QtDrawingSurface::SetScaleMode(std::int16_t mode) { scale_mode_ = mode; }
+void QtDrawingSurface::SetScaleMode(std::int16_t mode) { scaleMode_ = mode; }
 
 double QtDrawingSurface::UnitsPerPixel() const {
-    return scale_mode_ == kScaleModeTwips ? kTwipsPerPixel : 1.0;
+    return scaleMode_ == kScaleModeTwips ? kTwipsPerPixel : 1.0;
 }
 
 void QtDrawingSurface::SetFontName(std::u16string_view name) {
@@ -88,13 +87,13 @@ void QtDrawingSurface::SetFontStrikethru(bool on) {
 
 void QtDrawingSurface::FontChanged() { widths_->SetFont(font_); }
 
-void QtDrawingSurface::SetAutoRedraw(bool on) { auto_redraw_ = on; }
+void QtDrawingSurface::SetAutoRedraw(bool on) { autoRedraw_ = on; }
 
-void QtDrawingSurface::SetForeColor(std::int32_t colour) { fore_color_ = ToQColor(colour); }
+void QtDrawingSurface::SetForeColor(std::int32_t colour) { foreColor_ = ToQColor(colour); }
 
 // An image the size of the widget's inner area, filled with its background.
 QImage QtDrawingSurface::NewImage() {
-    widget_size_ = widget_.size();
+    widgetSize_ = widget_.size();
     const QSize size = widget_.contentsRect().size().expandedTo(QSize(0, 0));
     const qreal ratio = widget_.devicePixelRatioF();
     QImage image(size * ratio, QImage::Format_RGB32);
@@ -108,7 +107,7 @@ QImage QtDrawingSurface::NewImage() {
 // Only a change of the widget's size is looked for here: the rest (border,
 // screen) is taken afresh at every Cls.
 void QtDrawingSurface::MatchWidgetSize() {
-    if (widget_.size() == widget_size_) return;
+    if (widget_.size() == widgetSize_) return;
     QImage resized = NewImage();
     if (!resized.isNull() && !image_.isNull()) {
         QPainter painter(&resized);
@@ -119,25 +118,25 @@ void QtDrawingSurface::MatchWidgetSize() {
 
 void QtDrawingSurface::Cls() {
     image_ = NewImage();
-    current_x_ = 0;
-    current_y_ = 0;
-    has_drawing_ = true;
+    currentX_ = 0;
+    currentY_ = 0;
+    hasDrawing_ = true;
     widget_.update();
 }
 
 void QtDrawingSurface::SetCurrentX(float x) {
-    current_x_ = static_cast<float>(x / UnitsPerPixel());
+    currentX_ = static_cast<float>(x / UnitsPerPixel());
 }
 
 void QtDrawingSurface::SetCurrentY(float y) {
-    current_y_ = static_cast<float>(y / UnitsPerPixel());
+    currentY_ = static_cast<float>(y / UnitsPerPixel());
 }
 
 void QtDrawingSurface::Print(std::u16string_view text) {
     MatchWidgetSize();
-    has_drawing_ = true;
+    hasDrawing_ = true;
     if (text.empty() || image_.isNull()) return;
-    const qreal x = current_x_, y = current_y_;
+    const qreal x = currentX_, y = currentY_;
     // Ink can overhang the advance box (italics, accents); a font height of
     // slack on every side keeps every glyph that could touch the image.
     const qreal slack = widths_->Height();
@@ -147,7 +146,7 @@ void QtDrawingSurface::Print(std::u16string_view text) {
 
     QPainter painter(&image_);
     painter.setFont(font_);
-    painter.setPen(fore_color_);
+    painter.setPen(foreColor_);
     painter.drawText(QPointF(x, y + widths_->Ascent()), string);
     widget_.update();
 }

@@ -49,8 +49,7 @@ class QtDrawingSurface final : public DrawingSurface {
     float TextWidth(std::u16string_view text) override;
 
     // True once anything was cleared or drawn: paint from the image from then on.
-    bool hasDrawing() const { return has_drawing_; }
-    bool autoRedraw() const { return auto_redraw_; }
+    bool hasDrawing() const { return hasDrawing_; }
     const QImage& image() const { return image_; }
     const QFont& font() const { return font_; }
     // Draws the image with its top-left at origin (the widget's contentsRect().topLeft()).
@@ -64,16 +63,16 @@ class QtDrawingSurface final : public DrawingSurface {
 
     QWidget& widget_;
     QImage image_;
-    QSize widget_size_;  // the widget's size when image_ was last fitted to it
+    QSize widgetSize_;  // the widget's size when image_ was last fitted to it
     QSizeF area_;        // image_'s size in widget pixels
     QFont font_;
     std::unique_ptr<GlyphWidths> widths_;  // advances of the current font, cached
-    std::int16_t scale_mode_ = kScaleModeTwips;
-    QColor fore_color_{Qt::black};
-    float current_x_ = 0;  // in pixels
-    float current_y_ = 0;
-    bool auto_redraw_ = false;
-    bool has_drawing_ = false;
+    std::int16_t scaleMode_ = kScaleModeTwips;
+    QColor foreColor_{Qt::black};
+    float currentX_ = 0;  // in pixels
+    float currentY_ = 0;
+    bool autoRedraw_ = false;
+    bool hasDrawing_ = false;
 };
 
 }  // namespace hueloom

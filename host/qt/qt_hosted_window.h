@@ -11,8 +11,6 @@ class QWidget;
 
 namespace hueloom {
 
-inline constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
-
 // Creates a top-level window for the widget in the window system, registers
 // its handle (WindowHandle) and returns it. SetWindowPos into or out of the
 // topmost band sets the stays-on-top hint; SetWindowRgn masks the widget.

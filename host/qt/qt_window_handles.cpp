@@ -24,8 +24,6 @@ void RegisterWindowHandle(QWidget& window, Hwnd handle) {
     QObject::connect(&window, &QObject::destroyed, [key] { Handles().remove(key); });
 }
 
-void UnregisterWindowHandle(const QWidget& window) { Handles().remove(&window); }
-
 Hwnd WindowHandle(const QWidget& window) { return Handles().value(&window, 0); }
 
 }  // namespace hueloom

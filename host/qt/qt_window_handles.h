@@ -9,7 +9,6 @@ namespace hueloom {
 
 // Records the handle of a window; the entry goes when the widget is destroyed.
 void RegisterWindowHandle(QWidget& window, Hwnd handle);
-void UnregisterWindowHandle(const QWidget& window);
 // The handle registered for the window, 0 when there is none.
 Hwnd WindowHandle(const QWidget& window);
 

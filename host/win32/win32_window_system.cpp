@@ -59,4 +59,8 @@ int Win32WindowSystem::SetWindowRgn(Hwnd window, Hrgn region, bool redraw) {
     return ::SetWindowRgn(NativeWindow(window), NativeRegion(region), redraw ? TRUE : FALSE);
 }
 
+bool Win32WindowSystem::DeleteObject(Hrgn region) {
+    return ::DeleteObject(NativeRegion(region)) != FALSE;
+}
+
 }  // namespace hueloom

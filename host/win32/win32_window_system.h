@@ -20,6 +20,7 @@ class Win32WindowSystem final : public WindowSystem {
     Hrgn CreateRectRgn(int left, int top, int right, int bottom) override;
     int CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) override;
     int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) override;
+    bool DeleteObject(Hrgn region) override;
 };
 
 }  // namespace hueloom

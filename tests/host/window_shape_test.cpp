@@ -37,7 +37,8 @@ TEST(WindowShape, NotchedRegionIsTheOutlineMinusThePolygon) {
 
     EXPECT_EQ(Operations(ws),
               (std::vector<std::string>{"CreatePolygonRgn", "CreateRectRgn", "CreateRectRgn",
-                                        "CombineRgn", "SetWindowRgn"}));
+                                        "CombineRgn", "SetWindowRgn", "DeleteObject",
+                                        "DeleteObject"}));
     const auto& calls = ws.calls();
     EXPECT_EQ(calls[0].args, (std::vector<std::int64_t>{12, kFillAlternate}));
     ASSERT_EQ(calls[0].points.size(), 12u);
@@ -54,6 +55,10 @@ TEST(WindowShape, NotchedRegionIsTheOutlineMinusThePolygon) {
     EXPECT_TRUE(ws.RegionContains(static_cast<Hrgn>(calls[3].args[1]), 584, 367));
     EXPECT_TRUE(ws.RegionContains(static_cast<Hrgn>(calls[3].args[2]), 10, 295));
     EXPECT_EQ(calls[4].args, (std::vector<std::int64_t>{form, result, 1}));
+    // The two sources go; the applied region stays the window's.
+    EXPECT_EQ(calls[5].args, (std::vector<std::int64_t>{calls[3].args[1]}));
+    EXPECT_EQ(calls[6].args, (std::vector<std::int64_t>{calls[3].args[2]}));
+    EXPECT_EQ(ws.RegionCount(), 1u);
 
     // Cut out: under the zigzag, and the tooth that dips below the closing edge.
     const struct {

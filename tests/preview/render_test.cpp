@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/toolkit.h"
-#include "recording_surface.h"
+#include "host/inprocess/recording_surface.h"
 
 namespace hueloom {
 namespace {
@@ -59,7 +59,7 @@ TEST(RenderMarkup, WorkedExampleGivesTheExactSequence) {
         expected.push_back(op);
     }
     EXPECT_EQ(surface.ops, expected);
-    EXPECT_EQ(surface.scale_mode, kScaleModeTwips);
+    EXPECT_EQ(surface.scaleMode, kScaleModeTwips);
 }
 
 TEST(RenderMarkup, EmptyMarkupOnlyClears) { EXPECT_EQ(Drawing(u""), Ops{}); }
@@ -72,7 +72,7 @@ TEST(RenderMarkup, PlainTextRunsAlongOneLine) {
 // Pen x and CurrentX add up in single precision, not double.
 TEST(RenderMarkup, PenAdvancesInSinglePrecision) {
     RecordingSurface surface;
-    surface.default_width = 0.1f;
+    surface.defaultWidth = 0.1f;
     const Ops ops = Drawing(std::u16string(30, u'x'), surface);
     float pen = 0;
     double wide_pen = 0;
@@ -156,7 +156,7 @@ TEST(RenderMarkup, LineBreaksStartANewLineSixteenPixelsLower) {
 TEST(RenderMarkup, CarriageReturnFarIntoALongLineStillBreaks) {
     const std::u16string markup = std::u16string(40000, u'x') + u"\ry";
     RecordingSurface surface;
-    surface.default_width = 1;
+    surface.defaultWidth = 1;
     const Ops ops = Drawing(markup, surface);
     ASSERT_EQ(ops.size(), 40001u * 4);
     EXPECT_EQ(Ops(ops.end() - 4, ops.end()), Char("16", "2", "y"));
@@ -226,7 +226,7 @@ TEST(RenderMarkup, NestedRenderDuringThePrePassLeavesTheOuterDrawingIntact) {
     const Ops outer(shared.ops.end() - alone.ops.size(), shared.ops.end());
     EXPECT_EQ(outer, alone.ops);
     EXPECT_EQ(shared.ops.size(), alone.ops.size() + 11 + 1 + 4 * 3 + 1);
-    EXPECT_EQ(shared.scale_mode, kScaleModeTwips);
+    EXPECT_EQ(shared.scaleMode, kScaleModeTwips);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(HostileRender, AMegabyteOfCarriageReturnsBreaksLinesYieldingOncePerReturn) 
     EXPECT_EQ(toolkit.calls, kMegabyte);
     EXPECT_TRUE(surface.glyphs.empty());
     EXPECT_EQ(surface.clears, 1);
-    EXPECT_EQ(surface.scale_mode, kScaleModeTwips);
+    EXPECT_EQ(surface.scaleMode, kScaleModeTwips);
 }
 
 // Returns far beyond unit 32767 of the markup still break lines: the limit is lifted.
@@ -97,7 +97,7 @@ TEST(HostileRender, UnclosedTagsAreDrawnAsTextAndChangeNothing) {
             EXPECT_EQ(surface.glyphs.back().colour, c.last_colour);
             EXPECT_EQ(surface.glyphs.back().bold, c.last_bold);
         }
-        EXPECT_EQ(surface.scale_mode, kScaleModeTwips);
+        EXPECT_EQ(surface.scaleMode, kScaleModeTwips);
     }
 }
 

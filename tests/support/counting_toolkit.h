@@ -9,11 +9,11 @@ namespace hueloom {
 
 struct CountingToolkit : Toolkit {
     int calls = 0;
-    std::function<void()> pending_event;  // runs inside every DoEvents, like a queued handler
+    std::function<void()> pendingEvent;  // runs inside every DoEvents, like a queued handler
 
     void DoEvents() override {
         ++calls;
-        if (pending_event) pending_event();
+        if (pendingEvent) pendingEvent();
     }
 };
 

@@ -1,4 +1,5 @@
-// A drawing surface that writes down every operation, for checking the renderer.
+// A drawing surface that writes down every operation: the in-process
+// picture box's surface, and the renderer tests' record.
 #pragma once
 
 #include <charconv>
@@ -37,16 +38,16 @@ inline std::string FloatText(float value) {
 class RecordingSurface : public DrawingSurface {
   public:
     std::vector<std::string> ops;
-    std::int16_t scale_mode = kScaleModeTwips;
+    std::int16_t scaleMode = kScaleModeTwips;
     std::map<char16_t, float> widths;  // TextWidth of one character
-    float default_width = 6.5f;
+    float defaultWidth = 6.5f;
 
     std::int16_t ScaleMode() override {
         ops.push_back("ScaleMode?");
-        return scale_mode;
+        return scaleMode;
     }
     void SetScaleMode(std::int16_t mode) override {
-        scale_mode = mode;
+        scaleMode = mode;
         ops.push_back("ScaleMode=" + std::to_string(mode));
     }
     void SetFontName(std::u16string_view name) override {
@@ -70,7 +71,7 @@ class RecordingSurface : public DrawingSurface {
         float width = 0;
         for (char16_t c : text) {
             const auto found = widths.find(c);
-            width += found == widths.end() ? default_width : found->second;
+            width += found == widths.end() ? defaultWidth : found->second;
         }
         return width;
     }

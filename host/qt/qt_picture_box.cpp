@@ -1,15 +1,16 @@
-// The picture box: a sunken box with a background colour and a drawing surface.
-#include "app/picture_box.h"
+// The picture box on Qt: a sunken box with a background colour and a drawing surface.
+#include "host/qt/qt_picture_box.h"
 
 #include <QPainter>
 #include <QPalette>
 
+#include "app/control_help.h"
 #include "host/qt/qt_colour.h"
 #include "host/qt/qt_drawing_surface.h"
 
 namespace hueloom {
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+QtPictureBox::QtPictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // the two-pixel sunken 3-D border
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
@@ -18,25 +19,27 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setPalette(colours);
 }
 
-PictureBox::~PictureBox() = default;
+QtPictureBox::~QtPictureBox() = default;
 
-void PictureBox::SetBackColor(std::int32_t colour) {
+void QtPictureBox::SetBackColor(std::int32_t colour) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(colour));  // every colour group alike
     setPalette(colours);
+    const std::u16string help = ColourHelp(colour);
+    setToolTip(QString::fromStdU16String(help));
     update();
 }
 
-std::int32_t PictureBox::BackColor() const {
+std::int32_t QtPictureBox::BackColor() const {
     return FromQColor(palette().color(QPalette::Active, QPalette::Window));
 }
 
-DrawingSurface& PictureBox::Surface() {
+DrawingSurface& QtPictureBox::Surface() {
     if (!surface_) surface_ = std::make_unique<QtDrawingSurface>(*this);
     return *surface_;
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void QtPictureBox::paintEvent(QPaintEvent* event) {
     if (surface_ && surface_->hasDrawing()) {
         QPainter painter(this);
         painter.setClipRect(contentsRect());

@@ -1,5 +1,5 @@
 // A compact style for the window's narrow controls.
-#include "app/compact_style.h"
+#include "host/qt/qt_compact_style.h"
 
 namespace hueloom {
 

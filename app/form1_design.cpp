@@ -1,0 +1,82 @@
+// Form1's design: the window, every control in its place, and the tab order.
+#include "app/form1_design.h"
+
+#include <algorithm>
+#include <array>
+
+namespace hueloom {
+namespace {
+
+using enum ControlKind;
+
+constexpr int kColumnPitch = 600;
+constexpr int kSwatchSize = 615;
+constexpr int kBarTop = 720;
+constexpr int kBarWidth = 135;
+constexpr int kBarHeight = 855;
+
+constexpr ControlDesign Swatch(std::string_view name, int column) {
+    return {kPictureBox, name, {kColumnPitch * (column - 1), 0, kSwatchSize, kSwatchSize}};
+}
+
+// Component 1 red, 2 green, 3 blue; minimum 0 at the top, 255 at the bottom.
+constexpr ControlDesign Bar(std::string_view name, int column, int component) {
+    const int left = kColumnPitch * (column - 1) + 120 * component;
+    return {kScrollBar, name, {left, kBarTop, kBarWidth, kBarHeight}, {}, {}, 0, 255, 1, 1};
+}
+
+constexpr ControlDesign Option(std::string_view name, std::u16string_view caption, int left,
+                               int width, bool selected = false) {
+    return {kOptionButton, name, {left, 3000, width, 255}, {}, caption, 0, 0, 0, 0, selected};
+}
+
+constexpr std::array kControls{
+    Swatch("Color1", 1), Bar("red1", 1, 1), Bar("Green1", 1, 2), Bar("Blue1", 1, 3),
+    Swatch("Color2", 2), Bar("red2", 2, 1), Bar("Green2", 2, 2), Bar("Blue2", 2, 3),
+    Swatch("Color3", 3), Bar("red3", 3, 1), Bar("Green3", 3, 2), Bar("Blue3", 3, 3),
+    Swatch("color4", 4), Bar("red4", 4, 1), Bar("green4", 4, 2), Bar("blue4", 4, 3),
+    Swatch("color5", 5), Bar("red5", 5, 1), Bar("green5", 5, 2), Bar("blue5", 5, 3),
+    Swatch("color6", 6), Bar("red61", 6, 1), Bar("green6", 6, 2), Bar("blue6", 6, 3),
+    Swatch("color7", 7), Bar("red7", 7, 1), Bar("green7", 7, 2), Bar("blue7", 7, 3),
+    Swatch("color8", 8), Bar("red8", 8, 1), Bar("green8", 8, 2), Bar("blue8", 8, 3),
+    Swatch("color9", 9), Bar("red9", 9, 1), Bar("green9", 9, 2), Bar("blue9", 9, 3),
+    Swatch("color10", 10), Bar("red10", 10, 1), Bar("green10", 10, 2), Bar("blue10", 10, 3),
+    // One pixel across, at or beyond the edge of the swatch that holds them.
+    ControlDesign{kPictureBox, "Picture2", {600, 0, 15, 615}, "Color3"},
+    ControlDesign{kPictureBox, "Picture3", {0, 600, 615, 15}, "Color1"},
+    ControlDesign{kPictureBox, "Picture4", {600, 0, 15, 615}, "color5"},
+    ControlDesign{kSlider, "Slider1", {0, 1680, 6015, 255}, {}, {}, 0, 255, 1, 5},
+    ControlDesign{kTextBox, "Text1", {0, 2040, 6015, 285}},
+    ControlDesign{kPictureBox, "Picture1", {0, 2400, 6015, 495}},
+    ControlDesign{kCommandButton, "Command1", {0, 3000, 855, 255}, {}, u"Send"},
+    ControlDesign{kLabel, "Label1", {3480, 3000, 855, 255}, {}, u"Fades"},
+    Option("fade3", u"3", 4080, 375),
+    Option("fade4", u"4", 4560, 375),
+    Option("fade5", u"5", 5040, 495),
+    Option("fade10", u"10", 5520, 495, true),
+};
+
+constexpr std::string_view kTabOrder[] = {
+    "Color2",  "Color1", "Color3", "Blue1",    "red2",     "Green2",   "Blue2",   "red3",
+    "Green3",  "Blue3",  "Green1", "red1",     "Text1",    "Command1", "Picture1", "Slider1",
+    "Picture2", "color4", "red4",  "green4",   "blue4",    "Picture3", "color5",  "Picture4",
+    "color6",  "color7", "color8", "red5",     "green5",   "blue5",    "red61",   "green6",
+    "blue6",   "red7",   "green7", "blue7",    "red8",     "green8",   "blue8",   "color9",
+    "color10", "red9",   "green9", "blue9",    "red10",    "green10",  "blue10",  "fade3",
+    "fade4",   "fade10", "fade5",  "Label1"};
+
+}  // namespace
+
+const FormDesign kForm1{"Form1", u"Hueloom 2.0", {2850, 2325, 6030, 3255}};
+
+std::span<const ControlDesign> Form1Controls() { return kControls; }
+
+std::span<const std::string_view> Form1TabOrder() { return kTabOrder; }
+
+const ControlDesign* FindControl(std::string_view name) {
+    const auto found = std::find_if(kControls.begin(), kControls.end(),
+                                    [name](const ControlDesign& c) { return c.name == name; });
+    return found != kControls.end() ? &*found : nullptr;
+}
+
+}  // namespace hueloom

@@ -1,0 +1,58 @@
+// A window's design as data: every control's kind, name, place, caption and
+// start state, in twips, for any toolkit to build from.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hueloom {
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kTwipsPerPixel = 15;  // on a 96-dpi display
+
+// Rounds down, so a 96-dpi display gets exactly one pixel per 15 twips.
+constexpr int TwipsToPixels(int twips, int dotsPerInch = kTwipsPerInch / kTwipsPerPixel) {
+    return twips * dotsPerInch / kTwipsPerInch;
+}
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+enum class ControlKind {
+    kPictureBox,
+    kScrollBar,  // vertical
+    kSlider,     // horizontal
+    kTextBox,
+    kCommandButton,
+    kLabel,
+    kOptionButton,
+};
+
+struct ControlDesign {
+    ControlKind kind = ControlKind::kLabel;
+    std::string_view name;
+    // Relative to the container's inner area: the window's client area or,
+    // where container names a picture box, that box's.
+    TwipsRect place;
+    std::string_view container = {};
+    std::u16string_view caption = {};
+    // Scroll bars and sliders.
+    int min = 0;
+    int max = 0;
+    int smallChange = 0;
+    int largeChange = 0;
+    bool selected = false;  // option buttons
+};
+
+// A top-level window with a fixed border and a close box only.
+struct FormDesign {
+    std::string_view name;
+    std::u16string_view caption;
+    TwipsRect client;  // relative to the screen's top-left corner
+};
+
+}  // namespace hueloom
