@@ -128,7 +128,7 @@ TEST(MultiStopFades, AFadeRunInsideDoEventsLeavesTheOuterFadeUnchanged) {
     CountingToolkit toolkit;
     std::vector<std::u16string> inner_results;
     int inner_started = 0;
-    toolkit.pending_event = [&] {
+    toolkit.pendingEvent = [&] {
         if (inner_started == 4) return;  // the queue has emptied
         ++inner_started;                 // the inner fade yields too, so these nest
         inner_results.push_back(
