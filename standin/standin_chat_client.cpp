@@ -56,9 +56,8 @@ QToolButton* MakeIcon(int position, QWidget* parent) {
 StandinChatClient::StandinChatClient(InProcessWindowSystem& windowSystem, QWidget* parent)
     : QWidget(parent) {
     setWindowTitle(QStringLiteral("Stand-in chat room"));
-    // A helper beside the program: it neither keeps the program running once
-    // the main window has closed nor holds up its end.
-    setAttribute(Qt::WA_QuitOnClose, false);
+    // It stays open after the main window has closed, so that its closing
+    // announcement can be read; the program ends once it is closed too.
     setMinimumSize(360, 240);
     resize(580, 320);
     // Below the main window, whose client area stands at (190, 155) and is 217 high.

@@ -21,6 +21,22 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 usage() { sed -n '4,12s/^# \{0,1\}//p' "$0"; exit 2; }
 
+# Debian's clang, whichever version is installed: the plain name, else the newest numbered one.
+find_clang() {
+    local name
+    for name in clang++ $(compgen -c clang++- | sort -t- -k2 -rn | uniq); do
+        command -v "$name" >/dev/null || continue
+        local runtime
+        runtime=$("$name" -print-file-name=libclang_rt.fuzzer-x86_64.a 2>/dev/null)
+        if [[ -f "$runtime" ]]; then
+            echo "$name"
+            return
+        fi
+    done
+    echo "fuzz: no clang with its fuzzer runtime (packages clang and libclang-rt-dev)" >&2
+    return 1
+}
+
 configure_and_build() {
     # Runs started side by side share the build: one configures and builds at a time.
     mkdir -p "$build"
@@ -28,7 +44,9 @@ configure_and_build() {
     flock 9
     local flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
     flags+=" -fno-omit-frame-pointer"
-    CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -Wno-dev \
+    local cxx
+    cxx=$(find_clang)
+    CC=${cxx/clang++/clang} CXX=$cxx cmake -S . -B "$build" -G Ninja -Wno-dev \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
         -DCMAKE_CXX_FLAGS="$flags" -DHUELOOM_BUILD_FUZZERS=ON -DHUELOOM_BUILD_APP=OFF \
         -DHUELOOM_BUILD_BENCH=OFF >/dev/null

@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QTest>
 #include <limits>
+#include <memory>
 #include <optional>
 
-#include "app/form1.h"
 #include "fade/fade.h"
+#include "host/qt/qt_form1.h"
+#include "host/qt/qt_picture_box.h"
 #include "host/qt/qt_toolkit.h"
 #include "preview/render.h"
 
@@ -29,19 +31,21 @@ void KeystrokeToPreview(benchmark::State& state) {
     const int length = static_cast<int>(state.range(0));
     QtToolkit toolkit;
     ScopedToolkit useToolkit(toolkit);
-    Form1 form;
-    form.show();
-    form.Text1->setText(LineOf(length - 1));
-    form.Text1->setFocus();
-    form.Text1->end(false);
+    const std::unique_ptr<QWidget> form(NewQtForm1());
+    auto* text = form->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* preview = form->findChild<QWidget*>(QStringLiteral("Picture1"));
+    form->show();
+    text->setText(LineOf(length - 1));
+    text->setFocus();
+    text->end(false);
     QApplication::processEvents();
     bool typeNext = true;
     for (auto _ : state) {
-        QTest::keyClick(form.Text1, typeNext ? Qt::Key_X : Qt::Key_Backspace);
-        form.Picture1->repaint();
+        QTest::keyClick(text, typeNext ? Qt::Key_X : Qt::Key_Backspace);
+        preview->repaint();
         typeNext = !typeNext;
     }
-    if (form.Text1->text().size() < length - 1) state.SkipWithError("keystrokes were lost");
+    if (text->text().size() < length - 1) state.SkipWithError("keystrokes were lost");
     state.counters["characters"] = length;
 }
 
@@ -64,14 +68,15 @@ void PartFade(benchmark::State& state) {
 BENCHMARK(PartFade)->ArgsProduct({{100, 32767}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 void PartRender(benchmark::State& state) {
-    Form1 form;
-    form.show();
+    const std::unique_ptr<QWidget> form(NewQtForm1());
+    auto* preview = form->findChild<QtPictureBox*>(QStringLiteral("Picture1"));
+    form->show();
     const std::u16string markup = FadeTen(
         1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
         26, 27, 28, 29, 30, LineOf(static_cast<int>(state.range(0))).toStdU16String(), true);
     for (auto _ : state) {
-        RenderMarkup(form.Picture1->Surface(), markup);
-        form.Picture1->repaint();
+        RenderMarkup(preview->Surface(), markup);
+        preview->repaint();
     }
 }
 BENCHMARK(PartRender)->Arg(100)->Arg(32767)->Unit(benchmark::kMillisecond);

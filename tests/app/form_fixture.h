@@ -1,102 +1,30 @@
-// One Form1 hosted in a recording window system that holds the chat client's
-// window tree, with a toolkit whose yields a test can script.
+// One Form1 on the in-process toolkit, beside the chat client's windows.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/form1.h"
-#include "host/ansi_code_page.h"
-#include "host/inprocess/in_process_window_system.h"
-#include "host/qt/qt_hosted_window.h"
-#include "host/toolkit.h"
+#include "host/inprocess/in_process_controls.h"
+#include "support/chat_fixture.h"
 
 namespace hueloom::testing {
 
-// Counts yields and runs the test's script at each one.
-struct ScriptedToolkit : Toolkit {
-    int yields = 0;
-    std::function<void(int yield)> onYield;  // 1 for the first yield
-    void DoEvents() override {
-        ++yields;
-        if (onYield) onYield(yields);
+struct FormFixture : ChatFixture {
+    Hwnd window = windows.AddWindow(0, "HueloomForm", "Hueloom 2.0");
+    InProcessControls controls{window};
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(controls);
+
+    InProcessScrollBar& Bar(const std::string& name) { return controls.scrollBar(name); }
+    InProcessPictureBox& Box(const std::string& name) { return controls.pictureBox(name); }
+    InProcessTextBox& Text1() { return controls.textBox("Text1"); }
+    InProcessFormWindow& Window() { return controls.window(); }
+    void Click() { controls.Click("Command1"); }
+    // A drag of the thumb to the value, let go there.
+    void DragTo(const std::string& bar, int to) {
+        Bar(bar).Drag(to);
+        Bar(bar).EndDrag();
     }
 };
-
-// "aol frame25" > "mdiclient" > "aol child" > "richcntl" and six "_aol_icon".
-struct ChatTree {
-    Hwnd frame = 0, area = 0, room = 0, input = 0, sendIcon = 0;
-
-    explicit ChatTree(InProcessWindowSystem& windows) {
-        frame = windows.AddWindow(0, "aol frame25");
-        area = windows.AddWindow(frame, "mdiclient");
-        room = windows.AddWindow(area, "aol child");
-        // Children go in front of their siblings: the first made ends up sixth.
-        sendIcon = windows.AddWindow(room, "_aol_icon");
-        for (int k = 0; k < 5; ++k) windows.AddWindow(room, "_aol_icon");
-        input = windows.AddWindow(room, "richcntl");
-    }
-};
-
-// A message as the chat link sends it: window, number, wParam, lParam or text.
-struct Message {
-    Hwnd window;
-    std::uint32_t number;
-    std::int64_t wParam;
-    std::string text;  // kWmSetText only
-    friend bool operator==(const Message&, const Message&) = default;
-};
-
-struct FormFixture {
-    InProcessWindowSystem windows;
-    ScopedWindowSystem useWindows{windows};
-    ScriptedToolkit toolkit;
-    ScopedToolkit useToolkit{toolkit};
-    ChatTree chat{windows};
-    std::unique_ptr<Form1> form = std::make_unique<Form1>();
-    Hwnd window = HostTopLevelWindow(windows, *form, "HueloomForm", "Hueloom 2.0");
-
-    // The nine messages one line sends into the chat, in order.
-    std::vector<Message> NineMessages(const std::string& line) const {
-        std::vector<Message> messages{{chat.input, kWmSetText, 0, line}};
-        for (int round = 0; round < 2; ++round) {
-            messages.push_back({chat.input, kWmChar, 13, {}});
-            messages.push_back({chat.sendIcon, kWmLButtonDown, 0, {}});
-            messages.push_back({chat.sendIcon, kWmKeyUp, 32, {}});
-            messages.push_back({chat.sendIcon, kWmChar, 13, {}});
-        }
-        return messages;
-    }
-
-    std::vector<Message> Messages() const {
-        std::vector<Message> messages;
-        for (const RecordedCall& call : windows.calls()) {
-            if (call.operation != "SendMessageA") continue;
-            const auto number = static_cast<std::uint32_t>(call.args[1]);
-            messages.push_back({static_cast<Hwnd>(call.args[0]), number, call.args[2],
-                                number == kWmSetText ? call.texts.at(0) : std::string()});
-        }
-        return messages;
-    }
-
-    // The texts put into the input box, one per line sent.
-    std::vector<std::string> LinesSent() const {
-        std::vector<std::string> lines;
-        for (const Message& message : Messages()) {
-            if (message.number == kWmSetText) lines.push_back(message.text);
-        }
-        return lines;
-    }
-
-    std::vector<std::string> Operations() const {
-        std::vector<std::string> operations;
-        for (const RecordedCall& call : windows.calls()) operations.push_back(call.operation);
-        return operations;
-    }
-};
-
-inline std::string Ansi(std::u16string_view text) { return ToAnsiCodePage(text); }
 
 }  // namespace hueloom::testing

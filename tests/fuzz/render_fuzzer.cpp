@@ -35,16 +35,16 @@ float Width(char16_t c) { return 1.0f + static_cast<float>(c % 13) * 0.375f; }
 
 class RecordingSurface : public DrawingSurface {
   public:
-    explicit RecordingSurface(std::int16_t scale_mode) : scale_mode(scale_mode) {}
+    explicit RecordingSurface(std::int16_t scaleMode) : scaleMode(scaleMode) {}
     Ops ops;
-    std::int16_t scale_mode;
+    std::int16_t scaleMode;
 
     std::int16_t ScaleMode() override {
         ops.push_back({'S'});
-        return scale_mode;
+        return scaleMode;
     }
     void SetScaleMode(std::int16_t mode) override {
-        scale_mode = mode;
+        scaleMode = mode;
         ops.push_back({'s', double(mode)});
     }
     void SetFontName(std::u16string_view name) override {
@@ -116,7 +116,7 @@ void TagStep(std::u16string_view tag, Ops& ops, int& shift) {
     if (tag.substr(0, 9) == u"font face") FaceRule(tag, ops);
 }
 
-Ops ReferenceOps(std::u16string_view markup, std::int16_t scale_mode) {
+Ops ReferenceOps(std::u16string_view markup, std::int16_t scaleMode) {
     std::u16string text;
     for (char16_t c : markup) {
         if (c == u'\r') {
@@ -160,7 +160,7 @@ Ops ReferenceOps(std::u16string_view markup, std::int16_t scale_mode) {
             ++i;
         }
     }
-    ops.push_back({'s', double(scale_mode)});
+    ops.push_back({'s', double(scaleMode)});
     return ops;
 }
 
@@ -197,7 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace hueloom::fuzz;
     FuzzInput input(data, size);
     const std::uint8_t options = input.Byte();
-    const auto scale_mode = static_cast<std::int16_t>(static_cast<std::int8_t>(input.Byte()));
+    const auto scaleMode = static_cast<std::int16_t>(static_cast<std::int8_t>(input.Byte()));
     const std::u16string markup = input.Text();
 
     FuzzToolkit toolkit;
@@ -205,12 +205,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     toolkit.nested_markup = u"<b>n<font color=#00ff00>\r" + markup.substr(0, 32);
     const ScopedToolkit installed(toolkit);
 
-    RecordingSurface surface(scale_mode);
+    RecordingSurface surface(scaleMode);
     RenderMarkup(surface, markup);
-    Check(surface.scale_mode == scale_mode, "scale mode not given back");
+    Check(surface.scaleMode == scaleMode, "scale mode not given back");
     const std::size_t returns = CarriageReturns(markup);
     const std::size_t nested = toolkit.nest ? CarriageReturns(toolkit.nested_markup) : 0;
     Check(toolkit.yields == returns + returns * nested, "not one yield per carriage return");
-    Check(surface.ops == ReferenceOps(markup, scale_mode), "drawing differs from the reference");
+    Check(surface.ops == ReferenceOps(markup, scaleMode), "drawing differs from the reference");
     return 0;
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "recording_surface.h"
+#include "host/inprocess/recording_surface.h"
 
 namespace hueloom {
 namespace {

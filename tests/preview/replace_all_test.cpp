@@ -6,7 +6,7 @@
 
 #include "host/toolkit.h"
 #include "preview/render.h"
-#include "recording_surface.h"
+#include "host/inprocess/recording_surface.h"
 
 namespace hueloom {
 namespace {

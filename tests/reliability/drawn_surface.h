@@ -22,14 +22,14 @@ struct Glyph {
 class DrawnSurface : public DrawingSurface {
   public:
     std::vector<Glyph> glyphs;
-    std::int16_t scale_mode = kScaleModeTwips;
+    std::int16_t scaleMode = kScaleModeTwips;
     int clears = 0;
-    std::u16string font_name;
-    std::vector<std::u16string> printed_not_one_unit;
+    std::u16string fontName;
+    std::vector<std::u16string> printedNotOneUnit;
 
-    std::int16_t ScaleMode() override { return scale_mode; }
-    void SetScaleMode(std::int16_t mode) override { scale_mode = mode; }
-    void SetFontName(std::u16string_view name) override { font_name = name; }
+    std::int16_t ScaleMode() override { return scaleMode; }
+    void SetScaleMode(std::int16_t mode) override { scaleMode = mode; }
+    void SetFontName(std::u16string_view name) override { fontName = name; }
     void SetFontSize(float) override {}
     void SetFontBold(bool on) override { bold_ = on; }
     void SetFontItalic(bool) override {}
@@ -45,7 +45,7 @@ class DrawnSurface : public DrawingSurface {
     void SetCurrentY(float y) override { y_ = y; }
     void Print(std::u16string_view text) override {
         if (text.size() != 1) {
-            printed_not_one_unit.emplace_back(text);
+            printedNotOneUnit.emplace_back(text);
             return;
         }
         glyphs.push_back({x_, y_, text[0], colour_, bold_});

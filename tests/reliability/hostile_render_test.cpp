@@ -116,7 +116,7 @@ TEST(HostileRender, OddCodeUnitsAreDrawnOneUnitAtATime) {
         std::u16string(u"\0\xD800\xDC00\xDFFF\xDBFF\n\t\x1B\x7F\xFFFF", 10);
     DrawnSurface surface;
     RenderMarkup(surface, markup);
-    EXPECT_TRUE(surface.printed_not_one_unit.empty());
+    EXPECT_TRUE(surface.printedNotOneUnit.empty());
     EXPECT_TRUE(surface.Units() == markup);
 }
 

@@ -1,0 +1,125 @@
+// Form1's start and close on the in-process toolkit: the announcements, the
+// topmost band and region, unloading every form, and closing mid-handler.
+#include <gtest/gtest.h>
+
+#include "form_fixture.h"
+#include "host/forms.h"
+
+namespace hueloom::testing {
+namespace {
+
+std::vector<std::string> Without(const std::vector<std::string>& operations,
+                                 std::initializer_list<std::string> dropped) {
+    std::vector<std::string> kept;
+    for (const std::string& op : operations) {
+        if (std::find(dropped.begin(), dropped.end(), op) == dropped.end()) kept.push_back(op);
+    }
+    return kept;
+}
+
+// Announcement first (its nine messages), then topmost, then the region; once only.
+TEST(FormLifecycle, ActivationAnnouncesThenGoesTopmostThenShapesTheWindow) {
+    FormFixture f;
+    f.Window().Show();
+    EXPECT_EQ(f.Messages(), f.NineMessages(kLoaded));
+    EXPECT_EQ(Without(f.Operations(), {"FindWindowA", "FindWindowExA", "SendMessageA"}),
+              (std::vector<std::string>{"SetWindowPos", "CreatePolygonRgn", "CreateRectRgn",
+                                        "CreateRectRgn", "CombineRgn", "SetWindowRgn",
+                                        "DeleteObject", "DeleteObject"}));
+    EXPECT_TRUE(f.windows.IsTopmost(f.window));
+    EXPECT_NE(f.windows.WindowRegion(f.window), 0u);
+    f.Window().Show();
+    EXPECT_EQ(f.LinesSent().size(), 1u);
+}
+
+// The close box announces, unloads and closes for good; the window goes once
+// no handler runs, and a closed window is never shown again.
+TEST(FormLifecycle, UnloadAnnouncesAndClosesForGood) {
+    FormFixture f;
+    f.Window().Show();
+    f.windows.ClearCalls();
+    f.Window().UserClose();
+    EXPECT_EQ(f.Messages(), f.NineMessages(kUnload));
+    EXPECT_TRUE(f.Window().closed());
+    EXPECT_TRUE(f.Window().released());
+    EXPECT_TRUE(Forms().empty());
+    f.Window().Show();
+    f.Window().UserClose();
+    f.Click();
+    EXPECT_FALSE(f.Window().shown());
+    EXPECT_EQ(f.LinesSent().size(), 1u);
+}
+
+// Every form goes, each announcing once.
+TEST(FormLifecycle, UnloadingOneFormUnloadsEveryForm) {
+    FormFixture f;
+    InProcessControls secondControls;
+    Form1 second(secondControls);
+    EXPECT_EQ(Forms().size(), 2u);
+    f.Window().UserClose();
+    EXPECT_TRUE(secondControls.window().closed());
+    EXPECT_TRUE(Forms().empty());
+    const std::vector<std::string> lines = f.LinesSent();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), kUnload), 2);
+}
+
+// Closed while Send yields (in the fade, or in the chat link's presses): the
+// unload runs, the interrupted Send does nothing more, and the window is
+// released only once Send has returned.
+TEST(FormLifecycle, ACloseDuringSendsYieldAbandonsTheRestOfSend) {
+    const struct {
+        int closeAtYield;
+        bool lineSent;
+    } cases[] = {{1, false}, {2, true}};
+    for (const auto& c : cases) {
+        FormFixture f;
+        const std::string line = Ansi(FadeTen(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                              0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, u"Hi", false));
+        f.Window().Show();
+        f.Text1().SetText(u"Hi");
+        f.windows.ClearCalls();
+        f.toolkit.yields = 0;
+        bool releasedInside = false;
+        f.toolkit.onYield = [&](int yield) {
+            if (yield == c.closeAtYield) f.Window().UserClose();
+            releasedInside = releasedInside || f.Window().released();
+        };
+        f.Click();
+        std::vector<std::string> expected{kUnload};
+        if (c.lineSent) expected.insert(expected.begin(), line);
+        EXPECT_EQ(f.LinesSent(), expected);
+        EXPECT_TRUE(f.Window().closed());
+        EXPECT_FALSE(releasedInside);
+        EXPECT_TRUE(f.Window().released());
+    }
+}
+
+// Closed during the start announcement: no topmost band, no region.
+TEST(FormLifecycle, ACloseDuringActivationSkipsTheShaping) {
+    FormFixture f;
+    f.toolkit.onYield = [&](int yield) {
+        if (yield == 1) f.Window().UserClose();
+    };
+    f.Window().Show();
+    EXPECT_EQ(f.LinesSent(), (std::vector<std::string>{kLoaded, kUnload}));
+    const std::vector<std::string> ops = f.Operations();
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "SetWindowPos"), 0);
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "SetWindowRgn"), 0);
+    EXPECT_TRUE(f.Window().closed());
+}
+
+// The builder makes every control of the design in order and passes the tab order.
+TEST(FormLifecycle, EveryControlIsBuiltFromTheDesign) {
+    FormFixture f;
+    ASSERT_EQ(f.controls.made().size(), 52u);
+    EXPECT_EQ(f.controls.made().front(), "Color1");
+    EXPECT_EQ(f.controls.made().back(), "fade10");
+    EXPECT_EQ(f.controls.tabOrder().front(), "Color2");
+    EXPECT_EQ(f.controls.tabOrder().size(), 52u);
+    EXPECT_EQ(f.Window().design().caption, u"Hueloom 2.0");
+    EXPECT_TRUE(f.controls.optionButton("fade10").value());
+    EXPECT_FALSE(f.controls.optionButton("fade3").value());
+}
+
+}  // namespace
+}  // namespace hueloom::testing

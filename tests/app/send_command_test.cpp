@@ -1,0 +1,179 @@
+// Send on the in-process toolkit: each fade size, the order of its reads, the
+// four separate tests, nested presses, and a line too long to fade.
+#include <gtest/gtest.h>
+
+#include "app/column_fade.h"
+#include "form_fixture.h"
+
+namespace hueloom::testing {
+namespace {
+
+const char* const kBars[] = {"red1",  "Green1", "Blue1",  "red2",  "Green2",  "Blue2",
+                             "red3",  "Green3", "Blue3",  "red4",  "green4",  "blue4",
+                             "red5",  "green5", "blue5",  "red61", "green6",  "blue6",
+                             "red7",  "green7", "blue7",  "red8",  "green8",  "blue8",
+                             "red9",  "green9", "blue9",  "red10", "green10", "blue10"};
+const char* const kSwatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
+                                 "color6", "color7", "color8", "color9", "color10"};
+
+// Every bar of every column distinct: column k's red, green, blue.
+int BarValue(int bar) {
+    const int column = bar / 3 + 1;
+    const int values[] = {20 * column, 250 - 20 * column, 7 * column + 1};
+    return values[bar % 3];
+}
+
+void SetColumns(FormFixture& f) {
+    for (int bar = 0; bar < 30; ++bar) f.Bar(kBars[bar]).Move(BarValue(bar));
+    f.controls.log().clear();
+}
+
+// The line the fade engine makes of the text over the first `columns` stops.
+std::string FadedBy(int columns, std::u16string_view text) {
+    std::vector<Component> stops;
+    for (int bar = 0; bar < 3 * columns; ++bar) stops.push_back(static_cast<Component>(BarValue(bar)));
+    return Ansi(FadeOverStops(stops, text, false));
+}
+
+std::string EnabledSwatches(FormFixture& f) {
+    std::string flags;
+    for (const char* swatch : kSwatches) flags += f.Box(swatch).enabled() ? '1' : '0';
+    return flags;
+}
+
+struct SizeCase {
+    const char* option;
+    int columns;
+    const char* enabledAfter;
+};
+
+class SendPerFadeSize : public ::testing::TestWithParam<SizeCase> {};
+
+// Options tested afresh, swatches disabled, bars read in order, then the text.
+TEST_P(SendPerFadeSize, FadesOverTheSelectedColumnsAndSendsOnce) {
+    const SizeCase c = GetParam();
+    FormFixture f;
+    SetColumns(f);
+    f.controls.Select(c.option);
+    f.Text1().SetText(u"abcdefghi");
+    f.controls.log().clear();
+    f.Click();
+
+    ControlLog expected;
+    for (const auto& [option, columns] : {std::pair{"fade10", 10}, std::pair{"fade5", 5},
+                                          std::pair{"fade4", 4}, std::pair{"fade3", 3}}) {
+        expected.push_back(std::string(option) + ".Value");
+        if (columns != c.columns) continue;
+        for (int k = 10; k > columns; --k) {
+            expected.push_back(std::string(kSwatches[k - 1]) + ".Enabled=False");
+        }
+        for (int bar = 0; bar < 3 * columns; ++bar) {
+            expected.push_back(std::string(kBars[bar]) + ".Value");
+        }
+        expected.push_back("Text1.Text");
+    }
+    EXPECT_EQ(f.controls.log(), expected);
+    EXPECT_EQ(f.Messages(), f.NineMessages(FadedBy(c.columns, u"abcdefghi")));
+    EXPECT_EQ(EnabledSwatches(f), c.enabledAfter);
+    EXPECT_EQ(f.Text1().text(), u"abcdefghi");  // kept for the next Send
+
+    // Disabled swatches stay disabled after a ten-colour Send.
+    f.controls.Select("fade10");
+    f.Click();
+    EXPECT_EQ(EnabledSwatches(f), c.enabledAfter);
+    EXPECT_EQ(f.LinesSent().size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SendPerFadeSize,
+                         ::testing::Values(SizeCase{"fade10", 10, "1111111111"},
+                                           SizeCase{"fade5", 5, "1111100000"},
+                                           SizeCase{"fade4", 4, "1111000000"},
+                                           SizeCase{"fade3", 3, "1110000000"}));
+
+// Four separate tests in the order fade10, fade5, fade4, fade3: with the
+// group's exclusivity lifted, every selected option sends its own line.
+TEST(Send, RunsOneBlockPerSelectedOptionInTheirFixedOrder) {
+    const struct {
+        std::vector<std::string> selected;
+        std::vector<int> sentColumns;
+        const char* enabledAfter;
+    } cases[] = {{{}, {}, "1111111111"},
+                 {{"fade3", "fade4", "fade5", "fade10"}, {10, 5, 4, 3}, "1110000000"},
+                 {{"fade3", "fade10"}, {10, 3}, "1110000000"}};
+    for (const auto& c : cases) {
+        FormFixture f;
+        SetColumns(f);
+        for (const char* option : {"fade3", "fade4", "fade5", "fade10"}) {
+            f.controls.optionButton(option).SetValue(
+                std::find(c.selected.begin(), c.selected.end(), option) != c.selected.end());
+        }
+        f.Text1().SetText(u"abcdefghi");
+        f.Click();
+        std::vector<std::string> expected;
+        for (int columns : c.sentColumns) expected.push_back(FadedBy(columns, u"abcdefghi"));
+        EXPECT_EQ(f.LinesSent(), expected) << c.enabledAfter;
+        EXPECT_EQ(EnabledSwatches(f), c.enabledAfter);
+    }
+}
+
+// An empty line is still faded and sent: one empty line into the chat.
+TEST(Send, AnEmptyLineIsSentEmpty) {
+    FormFixture f;
+    f.Click();
+    EXPECT_EQ(f.Messages(), f.NineMessages(""));
+}
+
+// A Send pressed during Send's yield runs whole inside it; then the outer one
+// finishes. Switching to fade3 meanwhile adds a three-colour line after it.
+TEST(Send, WhatHappensDuringAYieldRunsNestedAndTheOuterSendCompletes) {
+    FormFixture f;
+    f.Text1().SetText(u"Hello");
+    bool clicked = false;
+    f.toolkit.onYield = [&](int) {
+        if (!std::exchange(clicked, true)) f.Click();
+    };
+    f.Click();
+    const std::string line = Ansi(FadeTen(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                          0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, u"Hello", false));
+    std::vector<Message> expected = f.NineMessages(line);
+    const std::vector<Message> again = f.NineMessages(line);
+    expected.insert(expected.end(), again.begin(), again.end());
+    EXPECT_EQ(f.Messages(), expected);
+
+    FormFixture g;
+    SetColumns(g);
+    g.Text1().SetText(u"ab");
+    g.toolkit.yields = 0;
+    g.toolkit.onYield = [&](int yield) {
+        if (yield == 1) g.controls.Select("fade3");
+    };
+    g.Click();
+    EXPECT_EQ(g.LinesSent(),
+              (std::vector<std::string>{FadedBy(10, u"ab"), FadedBy(3, u"ab")}));
+    EXPECT_EQ(EnabledSwatches(g), "1110000000");
+}
+
+// A line over 32767 characters is kept, nothing is sent, the preview strip
+// says why, and the window goes on working.
+TEST(Send, ALineTooLongToFadeIsRefusedAndTheUserIsTold) {
+    FormFixture f;
+    f.Text1().SetText(std::u16string(40000, u'x'));
+    f.Box("Picture1").surface().ops.clear();
+    f.Click();
+    EXPECT_TRUE(f.LinesSent().empty());
+    EXPECT_EQ(f.Text1().text().size(), 40000u);
+    const std::vector<std::string>& ops = f.Box("Picture1").surface().ops;
+    EXPECT_NE(std::find(ops.begin(), ops.end(), "Print Not sent: this line has 40,000 characters."),
+              ops.end());
+    EXPECT_NE(std::find(ops.begin(), ops.end(),
+                        "Print The longest line that can be faded has 32,767."),
+              ops.end());
+
+    f.Text1().SetText(std::u16string(32767, u'x'));
+    f.Click();
+    ASSERT_EQ(f.LinesSent().size(), 1u);
+    EXPECT_EQ(f.LinesSent()[0].size(), 32767u * 21);
+}
+
+}  // namespace
+}  // namespace hueloom::testing

@@ -1,0 +1,104 @@
+// The chat client's window tree in a recording window system, a toolkit whose
+// yields a test can script, and what the chat link sent, read back.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "chatlink/chat_client_classes.h"
+#include "fade/fade.h"
+#include "host/ansi_code_page.h"
+#include "host/inprocess/in_process_window_system.h"
+#include "host/toolkit.h"
+
+namespace hueloom::testing {
+
+// Counts yields and runs the test's script at each one.
+struct ScriptedToolkit : Toolkit {
+    int yields = 0;
+    std::function<void(int yield)> onYield;  // 1 for the first yield
+    void DoEvents() override {
+        ++yields;
+        if (onYield) onYield(yields);
+    }
+};
+
+// The chat client's windows: frame > area > room > input box and six icons.
+struct ChatTree {
+    Hwnd frame = 0, area = 0, room = 0, input = 0, sendIcon = 0;
+
+    explicit ChatTree(InProcessWindowSystem& windows) {
+        frame = windows.AddWindow(0, kChatFrameClass);
+        area = windows.AddWindow(frame, kChatAreaClass);
+        room = windows.AddWindow(area, kChatRoomClass);
+        // Children go in front of their siblings: the first made ends up sixth.
+        sendIcon = windows.AddWindow(room, kChatIconClass);
+        for (int k = 0; k < 5; ++k) windows.AddWindow(room, kChatIconClass);
+        input = windows.AddWindow(room, kChatInputClass);
+    }
+};
+
+// A message as the chat link sends it: window, number, wParam, lParam or text.
+struct Message {
+    Hwnd window;
+    std::uint32_t number;
+    std::int64_t wParam;
+    std::string text;  // kWmSetText only
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+inline std::string Ansi(std::u16string_view text) { return ToAnsiCodePage(text); }
+
+inline const std::string kLoaded =
+    Ansi(FadeThree(0, 0, 0, 255, 0, 0, 100, 0, 0, u"Hueloom Loaded", true));
+inline const std::string kUnload =
+    Ansi(FadeThree(0, 0, 0, 255, 0, 0, 100, 0, 0, u"Hueloom Unload", true));
+
+struct ChatFixture {
+    InProcessWindowSystem windows;
+    ScopedWindowSystem useWindows{windows};
+    ScriptedToolkit toolkit;
+    ScopedToolkit useToolkit{toolkit};
+    ChatTree chat{windows};
+
+    // The nine messages one line sends into the chat, in order.
+    std::vector<Message> NineMessages(const std::string& line) const {
+        std::vector<Message> messages{{chat.input, kWmSetText, 0, line}};
+        for (int round = 0; round < 2; ++round) {
+            messages.push_back({chat.input, kWmChar, 13, {}});
+            messages.push_back({chat.sendIcon, kWmLButtonDown, 0, {}});
+            messages.push_back({chat.sendIcon, kWmKeyUp, 32, {}});
+            messages.push_back({chat.sendIcon, kWmChar, 13, {}});
+        }
+        return messages;
+    }
+
+    std::vector<Message> Messages() const {
+        std::vector<Message> messages;
+        for (const RecordedCall& call : windows.calls()) {
+            if (call.operation != "SendMessageA") continue;
+            const auto number = static_cast<std::uint32_t>(call.args[1]);
+            messages.push_back({static_cast<Hwnd>(call.args[0]), number, call.args[2],
+                                number == kWmSetText ? call.texts.at(0) : std::string()});
+        }
+        return messages;
+    }
+
+    // The texts put into the input box, one per line sent.
+    std::vector<std::string> LinesSent() const {
+        std::vector<std::string> lines;
+        for (const Message& message : Messages()) {
+            if (message.number == kWmSetText) lines.push_back(message.text);
+        }
+        return lines;
+    }
+
+    std::vector<std::string> Operations() const {
+        std::vector<std::string> operations;
+        for (const RecordedCall& call : windows.calls()) operations.push_back(call.operation);
+        return operations;
+    }
+};
+
+}  // namespace hueloom::testing
