@@ -1,16 +1,14 @@
-// Telling the user, in the preview strip, why the preview or Send stopped.
+// Telling the user, in the preview strip, why the preview or Send stopped:
+// two lines in dark red, drawn by the markup renderer like any preview.
 #include "app/stopped_notice.h"
 
 #include <string>
 
 #include "fade/text_length.h"
-#include "host/drawing_surface.h"
-#include "host/packed_colour.h"
+#include "preview/render.h"
 
 namespace hueloom {
 namespace {
-
-constexpr float kLineHeight = 16;
 
 // "40000" as "40,000".
 std::u16string Grouped(std::size_t number) {
@@ -23,32 +21,21 @@ std::u16string Grouped(std::size_t number) {
     return grouped;
 }
 
-std::u16string Widened(std::string_view text) {
-    std::u16string wide;
-    for (char c : text) wide += static_cast<char16_t>(static_cast<unsigned char>(c));
-    return wide;
+// An error's own words, with nothing the renderer would take for a tag.
+std::u16string PlainText(std::string_view text) {
+    std::u16string plain;
+    for (char c : text) {
+        if (c != '<' && c != '+') plain += static_cast<char16_t>(static_cast<unsigned char>(c));
+    }
+    return plain;
 }
 
-// Clears the strip and writes two lines in dark red, as the renderer places text.
+// The line-break marker rather than a carriage return, so that drawing the
+// notice never lets other events run.
 void ShowTwoLines(DrawingSurface& surface, std::u16string_view first, std::u16string_view second) {
-    const std::int16_t savedScaleMode = surface.ScaleMode();
-    surface.SetScaleMode(kScaleModePixels);
-    surface.SetFontName(u"Arial");
-    surface.SetFontSize(10);
-    surface.SetFontBold(false);
-    surface.SetFontItalic(false);
-    surface.SetFontUnderline(false);
-    surface.SetFontStrikethru(false);
-    surface.SetAutoRedraw(true);
-    surface.SetForeColor(PackedColour(160, 0, 0));
-    surface.Cls();
-    surface.SetCurrentX(2);
-    surface.SetCurrentY(0);
-    surface.Print(first);
-    surface.SetCurrentX(2);
-    surface.SetCurrentY(kLineHeight);
-    surface.Print(second);
-    surface.SetScaleMode(savedScaleMode);
+    std::u16string markup = u"<Font Color=#A00000>";
+    markup.append(first).append(u"+chr13+").append(second);
+    RenderMarkup(surface, markup);
 }
 
 }  // namespace
@@ -64,7 +51,7 @@ void ShowLineTooLong(DrawingSurface& surface, std::size_t length, bool sending) 
 
 void ShowStopped(DrawingSurface& surface, std::string_view what, bool sending) {
     ShowTwoLines(surface, sending ? u"Not sent: an error stopped Send." : u"The preview stopped.",
-                 u"Error: " + Widened(what));
+                 u"Error: " + PlainText(what));
 }
 
 }  // namespace hueloom

@@ -18,40 +18,27 @@ void Raise(const NotificationSink& sink, Notification notification) {
 
 }  // namespace
 
-InProcessScrollBar::InProcessScrollBar(const ControlDesign& design, NotificationSink sink,
-                                       ControlLog& log)
+InProcessValue::InProcessValue(const ControlDesign& design, NotificationSink sink,
+                               ControlLog& log)
     : design_(design), sink_(std::move(sink)), log_(log), value_(design.min) {}
 
-int InProcessScrollBar::Value() {
+int InProcessValue::LoggedValue() {
     log_.push_back(Entry(design_, "Value"));
     return value_;
 }
 
+void InProcessValue::MoveRaising(int to, Notification notification) {
+    if (std::exchange(value_, to) != to) Raise(sink_, notification);
+}
+
 void InProcessScrollBar::Drag(int to) {
     if (!valueAtPress_) valueAtPress_ = value_;
-    if (std::exchange(value_, to) != to) Raise(sink_, Notification::kScroll);
+    MoveRaising(to, Notification::kScroll);
 }
 
 void InProcessScrollBar::EndDrag() {
     const std::optional<int> atPress = std::exchange(valueAtPress_, std::nullopt);
     if (atPress && *atPress != value_) Raise(sink_, Notification::kChange);
-}
-
-void InProcessScrollBar::Move(int to) {
-    if (std::exchange(value_, to) != to) Raise(sink_, Notification::kChange);
-}
-
-InProcessSlider::InProcessSlider(const ControlDesign& design, NotificationSink sink,
-                                 ControlLog& log)
-    : design_(design), sink_(std::move(sink)), log_(log), value_(design.min) {}
-
-int InProcessSlider::Value() {
-    log_.push_back(Entry(design_, "Value"));
-    return value_;
-}
-
-void InProcessSlider::Move(int to) {
-    if (std::exchange(value_, to) != to) Raise(sink_, Notification::kScroll);
 }
 
 InProcessOptionButton::InProcessOptionButton(const ControlDesign& design, ControlLog& log)

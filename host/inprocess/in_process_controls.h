@@ -19,39 +19,44 @@ namespace hueloom {
 // "color10.Enabled=False", "Text1.Text", "Text1.BackColor=...".
 using ControlLog = std::vector<std::string>;
 
-class InProcessScrollBar final : public ScrollBar {
+// What the scroll bar and the slider share: a value, read into the log, and a sink.
+class InProcessValue {
   public:
-    InProcessScrollBar(const ControlDesign& design, NotificationSink sink, ControlLog& log);
-    int Value() override;
+    InProcessValue(const ControlDesign& design, NotificationSink sink, ControlLog& log);
     int value() const { return value_; }
+
+  protected:
+    int LoggedValue();
+    // Sets the value; raises the notification when it changed.
+    void MoveRaising(int to, Notification notification);
+
+    ControlDesign design_;
+    NotificationSink sink_;
+    ControlLog& log_;
+    int value_;
+};
+
+class InProcessScrollBar final : public ScrollBar, public InProcessValue {
+  public:
+    using InProcessValue::InProcessValue;
+    int Value() override { return LoggedValue(); }
     // The thumb held and moved: Scroll when the value changes.
     void Drag(int to);
     // The thumb let go: Change when the drag changed the value.
     void EndDrag();
     // An arrow, the track, the keyboard or code: Change when the value changes.
-    void Move(int to);
+    void Move(int to) { MoveRaising(to, Notification::kChange); }
 
   private:
-    ControlDesign design_;
-    NotificationSink sink_;
-    ControlLog& log_;
-    int value_;
     std::optional<int> valueAtPress_;
 };
 
-class InProcessSlider final : public Slider {
+class InProcessSlider final : public Slider, public InProcessValue {
   public:
-    InProcessSlider(const ControlDesign& design, NotificationSink sink, ControlLog& log);
-    int Value() override;
-    int value() const { return value_; }
+    using InProcessValue::InProcessValue;
+    int Value() override { return LoggedValue(); }
     // The user moves it by mouse or keyboard: Scroll when the value changes.
-    void Move(int to);
-
-  private:
-    ControlDesign design_;
-    NotificationSink sink_;
-    ControlLog& log_;
-    int value_;
+    void Move(int to) { MoveRaising(to, Notification::kScroll); }
 };
 
 class InProcessOptionButton final : public OptionButton {

@@ -10,6 +10,15 @@
 
 namespace hueloom::testing {
 
+// Every character a surface printed, in order: what a notice says.
+inline std::string PrintedText(const std::vector<std::string>& ops) {
+    std::string text;
+    for (const std::string& op : ops) {
+        if (op.starts_with("Print ")) text += op.substr(6);
+    }
+    return text;
+}
+
 struct FormFixture : ChatFixture {
     Hwnd window = windows.AddWindow(0, "HueloomForm", "Hueloom 2.0");
     InProcessControls controls{window};
