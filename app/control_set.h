@@ -11,6 +11,7 @@
 
 namespace hueloom {
 
+// The names are the design table's own, which lives as long as the program.
 class ControlSet {
   public:
     template <typename Control>
