@@ -166,7 +166,8 @@ void CheckLayout(const Form& form) {
     char place[96];
     std::snprintf(place, sizeof place, "%ldx%ld at %ld,%ld", client.right, client.bottom, origin.x,
                   origin.y);
-    Report(std::strcmp(place, "402x217 at 190,155") == 0, "client area 402x217 at 190,155", place);
+    Report(std::strcmp(place, "402x217 at 190,155") == 0, "client area 402x217 at 190,155",
+           std::strcmp(place, "402x217 at 190,155") == 0 ? "" : place);
 
     std::string wrong;
     const auto expect = [&](int id, const char* className) {
@@ -257,6 +258,8 @@ void CheckSends(const Form& form, const std::vector<Component>& values,
                 const std::u16string& line) {
     SetText(form.Item(kText), line);
     Report(TextOf(form.Item(kText)) == line, "Text1 holds the line (Unicode)");
+    Report(ToAnsiCodePage(line).find('\xE9') != std::string::npos,
+           "the line goes out in code page 1252 (\xE9 for its letter e acute)");
     // The preview draws the fade over ten stops: its first colour tag colours the first letter.
     const std::u16string preview = FadeOverStops(values, line, true);
     const std::string code(preview.begin() + preview.find(u'#') + 1,
