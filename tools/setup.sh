@@ -8,7 +8,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-li
                 xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix wine wine64 x11-utils imagemagick
-               xdotool)
+               xdotool zip)
 
 wanted=("${build_packages[@]}")
 [[ "${1:-build}" == test ]] && wanted+=("${test_packages[@]}")

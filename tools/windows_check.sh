@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the Win32 programs and proves, under Wine on a virtual display,
-# the chat link and the window shape against the Win32 stand-in chat client.
+# the chat link and the window shape against the Win32 stand-in chat client,
+# then hueloom.exe itself, driven through its controls beside the stand-in.
 # Usage: tools/windows_check.sh [build dir]   (default: build-windows)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -64,15 +65,18 @@ mkdir -p "$build"
 if cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
         >"$build/check-build.log" 2>&1 &&
     cmake --build "$build" -j "$(nproc)" --target hueloom_chat_standin hueloom_send_lines \
-        >>"$build/check-build.log" 2>&1; then
-    pass "cross build of the core, the stand-in and the sender ($((SECONDS - started)) s)"
+        hueloom hueloom_window_driver hueloom_win32_test >>"$build/check-build.log" 2>&1; then
+    pass "cross build of the stand-in, the sender, hueloom.exe and its driver ($((SECONDS - started)) s)"
 else
-    fail "cross build of the core, the stand-in and the sender" \
+    fail "cross build of the stand-in, the sender, hueloom.exe and its driver" \
         "$(tail -n 30 "$build/check-build.log")"
     finish
 fi
 standin="$build/standin/win32/hueloom_chat_standin.exe"
 sender="$build/standin/win32/hueloom_send_lines.exe"
+program="$build/host/win32/hueloom.exe"
+driver="$build/standin/win32/hueloom_window_driver.exe"
+unit_tests="$build/host/win32/hueloom_win32_test.exe"
 
 # --- a virtual display and a throwaway Wine prefix -------------------------------
 scratch=$(mktemp -d)
@@ -80,6 +84,7 @@ xvfb_pid=
 standin_pid=
 cleanup() {
     [[ -n "$standin_pid" ]] && kill "$standin_pid" 2>/dev/null
+    [[ -n "${program_pid:-}" ]] && kill "$program_pid" 2>/dev/null
     [[ -d "$scratch/prefix" ]] && WINEPREFIX="$scratch/prefix" wineserver -k 2>/dev/null
     [[ -d "$scratch/prefix" ]] && WINEPREFIX="$scratch/prefix" timeout 10 wineserver -w 2>/dev/null
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -112,6 +117,9 @@ else
     fail "Wine prefix created" "$(tail -n 20 "$scratch/wineboot.log")"
     finish
 fi
+# Where Wine lacks Arial, its metric twin draws the preview, as on the Qt side.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v Arial /d 'Liberation Sans' /f >>"$scratch/wineboot.log" 2>&1
 
 log="$scratch/standin.log"
 windows_log="Z:${log//\//\\}"
@@ -217,5 +225,49 @@ status=$?
 expect "with no stand-in running the sender returns normally" "sent 1 lines, exit 0, log quiet" \
     "$(head -n 1 "$scratch/sender3.out"), exit $status, log $( (($(log_lines) == mark)) &&
         echo quiet || echo grew)" "$scratch/sender3.out"
+
+
+# --- the Win32 front end's own checks ----------------------------------------------
+timeout 60 wine "$unit_tests" 2>&1 | tr -d '\r' >"$scratch/unit.out"
+status=${PIPESTATUS[0]}
+expect "front end's scroll codes and GDI surface ($(tail -n 1 "$scratch/unit.out"))" \
+    "exit 0" "exit $status$(grep '^FAIL' "$scratch/unit.out" | sed 's/^/, /')" "$scratch/unit.out"
+
+# --- hueloom.exe beside the stand-in, driven through its controls -------------------
+log="$scratch/program.log"
+windows_log="Z:${log//\//\\}"
+timeout 120 wine "$standin" "$windows_log" >"$scratch/standin2.out" 2>&1 &
+standin_pid=$!
+for _ in $(seq 300); do
+    grep -qx ready "$log" 2>/dev/null && break
+    sleep 0.1
+done
+program_started=$SECONDS
+timeout 120 wine "$program" >"$scratch/program.out" 2>&1 &
+program_pid=$!
+timeout 120 wine "$driver" check 2>&1 | tr -d '\r' >"$scratch/driver.out"
+driver_status=${PIPESTATUS[0]}
+while read -r verdict what; do
+    case $verdict in
+        ok) pass "hueloom.exe: $what" ;;
+        FAIL) fail "hueloom.exe: $what" ;;
+    esac
+done <"$scratch/driver.out"
+expect "the driver ran to its end" "driver: 0 failed, exit 0" \
+    "$(grep '^driver:' "$scratch/driver.out"), exit $driver_status" "$scratch/driver.out"
+wait "$program_pid"
+status=$?
+program_pid=
+expect "hueloom.exe ends once its window is closed" "exit 0" "exit $status" "$scratch/program.out"
+# Loaded once, then each Send with 10, 5, 4 and 3 stops exactly as the fade
+# engine makes it (in the code page's bytes), nothing for the over-long line,
+# and Unload once: the driver lists what the chat must have got, in order.
+expect "the chat got the announcements and the four Sends, each once, byte for byte" \
+    "$(grep '^posted' "$scratch/driver.out")" \
+    "$(grep '^posted' "$log" | sed 's/^posted room1 /posted /')"
+timeout 30 wine "$standin" --quit >"$scratch/quit2.out" 2>&1
+wait "$standin_pid"
+standin_pid=
+echo "      (hueloom.exe: $((SECONDS - program_started)) s from its start to its end)"
 
 finish

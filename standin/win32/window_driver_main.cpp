@@ -1,0 +1,382 @@
+// Drives hueloom.exe through its controls, as a user's input would reach them,
+// and reads back what it shows: the end-to-end check of the Windows program.
+//
+//   hueloom_window_driver check        every step; prints ok/FAIL lines and,
+//                                      in order, the lines the chat must get
+//   hueloom_window_driver demo LINE    sets colour stops, types LINE, presses Send
+//   hueloom_window_driver close        closes the window with the system's close command
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/column_fade.h"
+#include "fade/fade.h"
+#include "host/ansi_code_page.h"
+// clang-format off
+#include "host/win32/win32_messages.h"
+#include <shellapi.h>  // after <windows.h>, whose types it uses
+// clang-format on
+#include "standin/win32/standin_log.h"
+
+namespace hueloom {
+namespace {
+
+// The window's fixed identifiers (what GetDlgItem finds).
+constexpr int kFirstBar = 101;  // red1, Green1, Blue1, red2, ... column by column
+constexpr int kFirstSwatch = 201;
+constexpr int kSlider = 301, kText = 302, kPicture = 303, kSend = 304, kLabel = 305;
+constexpr int kOptions[] = {306, 307, 308, 309};  // fade3, fade4, fade5, fade10
+constexpr int kColumns = 10;
+
+int failures = 0;
+
+void Report(bool ok, const std::string& what, const std::string& detail = {}) {
+    if (!ok) ++failures;
+    std::printf("%s %s%s%s\n", ok ? "ok" : "FAIL", what.c_str(), detail.empty() ? "" : ": ",
+                detail.c_str());
+    std::fflush(stdout);
+}
+
+// The chat must get this line next, in the code page's bytes.
+void ExpectPosted(std::u16string_view markup) {
+    std::printf("posted [%s]\n", HexBytes(ToAnsiCodePage(markup)).c_str());
+    std::fflush(stdout);
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string Hex(COLORREF colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    return text;
+}
+
+int Distance(COLORREF a, COLORREF b) {
+    return std::max({std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
+                     std::abs(GetBValue(a) - GetBValue(b))});
+}
+
+// What the screen shows at a point of the control's client area.
+COLORREF PixelOf(HWND control, int x, int y) {
+    POINT point{x, y};
+    ::ClientToScreen(control, &point);
+    const HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, point.x, point.y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+COLORREF CentreOf(HWND control) {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    return PixelOf(control, client.right / 2, client.bottom / 2);
+}
+
+// Waits up to two seconds for the program to paint the wanted colour.
+bool ShowsColour(HWND control, COLORREF wanted) {
+    for (int tries = 0; tries < 40; ++tries) {
+        if (CentreOf(control) == wanted) return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
+// Some pixel of the area within `tolerance` of the colour, waiting up to two seconds.
+bool AreaHolds(HWND control, const RECT& area, COLORREF wanted, int tolerance) {
+    for (int tries = 0; tries < 40; ++tries) {
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (Distance(PixelOf(control, x, y), wanted) <= tolerance) return true;
+            }
+        }
+        ::Sleep(50);
+    }
+    return false;
+}
+
+void Settle() { ::Sleep(300); }
+
+// Another program's control text goes by message: GetWindowText would not ask it.
+void SetText(HWND control, const std::u16string& text) {
+    ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::u16string TextOf(HWND control) {
+    const auto length = static_cast<std::size_t>(::SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
+    std::u16string text(length + 1, u'\0');
+    const auto copied = static_cast<std::size_t>(
+        ::SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::min(copied, length));
+    return text;
+}
+
+struct Form {
+    HWND window = nullptr;
+    HWND Item(int id) const { return ::GetDlgItem(window, id); }
+    HWND Bar(int column, int component) const { return Item(kFirstBar + 3 * column + component); }
+    HWND Swatch(int column) const { return Item(kFirstSwatch + column); }
+    // As the system reports a bar's or the slider's move to the window.
+    void Scroll(HWND control, UINT message, int code, int position = 0) const {
+        ::SendMessageW(window, message, MAKEWPARAM(code, position),
+                       reinterpret_cast<LPARAM>(control));
+    }
+    void Key(HWND control, WPARAM key) const { ::SendMessageW(control, WM_KEYDOWN, key, 1); }
+    void Click(int id) const { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
+};
+
+// Waits for the window, then for its start: the announcement is sent before
+// the window goes into the topmost band and takes its region.
+Form WaitForStart() {
+    Form form;
+    for (int tries = 0; tries < 600 && form.window == nullptr; ++tries) {
+        form.window = ::FindWindowW(nullptr, L"Hueloom 2.0");
+        if (form.window == nullptr) ::Sleep(50);
+    }
+    Report(form.window != nullptr, "window \"Hueloom 2.0\" found");
+    if (form.window == nullptr) return form;
+    const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    bool topmost = false;
+    int regionType = ERROR;
+    for (int tries = 0; tries < 600 && !(topmost && regionType != ERROR); ++tries) {
+        topmost = (::GetWindowLongW(form.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        regionType = ::GetWindowRgn(form.window, region);
+        ::Sleep(50);
+    }
+    Report(topmost, "window topmost (WS_EX_TOPMOST)");
+    Report(regionType == COMPLEXREGION && !::PtInRegion(region, 16, 293) &&
+               ::PtInRegion(region, 16, 287),
+           "window region: the outline less the notch");
+    ::DeleteObject(region);
+    return form;
+}
+
+void CheckLayout(const Form& form) {
+    RECT client{};
+    ::GetClientRect(form.window, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(form.window, &origin);
+    char place[96];
+    std::snprintf(place, sizeof place, "%ldx%ld at %ld,%ld", client.right, client.bottom, origin.x,
+                  origin.y);
+    Report(std::strcmp(place, "402x217 at 190,155") == 0, "client area 402x217 at 190,155",
+           std::strcmp(place, "402x217 at 190,155") == 0 ? "" : place);
+
+    std::string wrong;
+    const auto expect = [&](int id, const char* className) {
+        const HWND item = form.Item(id);
+        if (item == nullptr || ClassOf(item) != className || ::GetParent(item) != form.window) {
+            wrong += ' ' + std::to_string(id);
+        }
+    };
+    for (int id = kFirstBar; id < kFirstBar + 3 * kColumns; ++id) expect(id, "ScrollBar");
+    const std::string boxClass = ClassOf(form.Item(kPicture));
+    for (int id = kFirstSwatch; id < kFirstSwatch + kColumns; ++id) expect(id, boxClass.c_str());
+    expect(kSlider, "msctls_trackbar32");
+    expect(kText, "Edit");
+    expect(kSend, "Button");
+    expect(kLabel, "Static");
+    for (int id : kOptions) expect(id, "Button");
+    const LONG groupStyle = ::GetWindowLongW(form.Item(kOptions[0]), GWL_STYLE);
+    if ((groupStyle & WS_GROUP) == 0 || (groupStyle & 0xF) != BS_AUTORADIOBUTTON) wrong += " group";
+    // Picture2..Picture4 inside Color3, Color1 and color5.
+    for (int column : {2, 0, 4}) {
+        const HWND inner = ::GetWindow(form.Swatch(column), GW_CHILD);
+        if (inner == nullptr || ClassOf(inner) != boxClass)
+            wrong += " inside" + std::to_string(column);
+    }
+    Report(wrong.empty(), "controls' classes and identifiers", wrong);
+
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(form.window, nullptr), &thread);
+    Report(thread.hwndFocus == form.Swatch(1), "first focus on Color2");
+}
+
+// Sets every bar as a user would and checks the Scroll/Change wiring on the way.
+// Red by keyboard (Change), green by the system's scroll codes (Change), blue
+// by a thumb drag (Scroll while dragged), which repaints the column's swatch.
+std::vector<Component> SetBars(const Form& form) {
+    std::vector<Component> values;
+    const COLORREF buttonFace = ::GetSysColor(COLOR_BTNFACE);
+    for (int column = 0; column < kColumns; ++column) {
+        const HWND red = form.Bar(column, 0), green = form.Bar(column, 1),
+                   blue = form.Bar(column, 2);
+        int r = 255 - 3 * column;
+        if (column == 5) {
+            // Column 6's red bar repaints on Change: not while dragged, at the drag's end.
+            r = 180;
+            form.Scroll(red, WM_VSCROLL, SB_THUMBTRACK, r);
+            Settle();
+            Report(CentreOf(form.Swatch(column)) == buttonFace, "red61 dragged: swatch not yet");
+            form.Scroll(red, WM_VSCROLL, SB_THUMBPOSITION, r);
+            form.Scroll(red, WM_VSCROLL, SB_ENDSCROLL);
+            Report(ShowsColour(form.Swatch(column), RGB(r, 0, 0)),
+                   "red61 drag ended: swatch shows");
+        } else {
+            form.Key(red, VK_END);
+            for (int k = 0; k < 3 * column; ++k) form.Key(red, VK_UP);
+        }
+        const int g = (column * 97 + 41) % 256;
+        form.Scroll(green, WM_VSCROLL, SB_THUMBPOSITION, g);
+        form.Scroll(green, WM_VSCROLL, SB_LINEDOWN);
+        if (column == 0) {
+            Settle();
+            Report(CentreOf(form.Swatch(0)) == buttonFace, "keyboard and arrows raise no Scroll");
+        }
+        const int b = (column * 61 + 13) % 256;
+        form.Scroll(blue, WM_VSCROLL, SB_THUMBTRACK, b / 2);
+        form.Scroll(blue, WM_VSCROLL, SB_THUMBTRACK, b);
+        form.Scroll(blue, WM_VSCROLL, SB_THUMBPOSITION, b);
+        form.Scroll(blue, WM_VSCROLL, SB_ENDSCROLL);
+        for (int value : {r, g + 1, b}) values.push_back(static_cast<Component>(value));
+    }
+    std::string wrong;
+    for (int i = 0; i < 3 * kColumns; ++i) {
+        const HWND bar = form.Item(kFirstBar + i);
+        if (win32::ScrollValue(bar) != values[i]) wrong += " bar" + std::to_string(i + 1);
+    }
+    for (int column = 0; column < kColumns; ++column) {
+        const Component* v = &values[3 * column];
+        if (!ShowsColour(form.Swatch(column), RGB(v[0], v[1], v[2]))) {
+            wrong +=
+                " swatch" + std::to_string(column + 1) + '=' + Hex(CentreOf(form.Swatch(column)));
+        }
+    }
+    Report(wrong.empty(), "bars hold their values, swatches show their columns", wrong);
+    return values;
+}
+
+void CheckSends(const Form& form, const std::vector<Component>& values,
+                const std::u16string& line) {
+    SetText(form.Item(kText), line);
+    Report(TextOf(form.Item(kText)) == line, "Text1 holds the line (Unicode)");
+    Report(ToAnsiCodePage(line).find('\xE9') != std::string::npos,
+           "the line goes out in code page 1252 (\xE9 for its letter e acute)");
+    // The preview draws the fade over ten stops: its first colour tag colours the first letter.
+    const std::u16string preview = FadeOverStops(values, line, true);
+    const std::string code(preview.begin() + preview.find(u'#') + 1,
+                           preview.begin() + preview.find(u'#') + 7);
+    const auto packed = static_cast<COLORREF>(std::strtoul(code.c_str(), nullptr, 16));
+    const COLORREF first = RGB(GetBValue(packed), GetGValue(packed), GetRValue(packed));
+    const RECT firstGlyph{0, 0, 14, 18};
+    Report(AreaHolds(form.Item(kPicture), firstGlyph, first, 24),
+           "preview's first letter in the fade's first colour", Hex(first));
+    // fade10 is selected at the start; then 5, 4 and 3.
+    const int order[][2] = {{309, 10}, {308, 5}, {307, 4}, {306, 3}};
+    for (const auto& [option, columns] : order) {
+        form.Click(option);
+        form.Click(kSend);
+        const std::vector<Component> stops(values.begin(), values.begin() + 3 * columns);
+        ExpectPosted(FadeOverStops(stops, line, false));
+    }
+    std::string wrong;
+    for (int column = 3; column < kColumns; ++column) {
+        const Component* v = &values[3 * column];
+        if (::IsWindowEnabled(form.Swatch(column)) ||
+            !ShowsColour(form.Swatch(column), RGB(v[0], v[1], v[2]))) {
+            wrong += " swatch" + std::to_string(column + 1);
+        }
+    }
+    Report(wrong.empty(), "after Send over 3 stops swatches 4-10 disabled, colours kept", wrong);
+}
+
+void CheckSlider(const Form& form, const std::vector<Component>& values) {
+    const HWND slider = form.Item(kSlider);
+    for (int k = 0; k < 3; ++k) form.Key(slider, VK_RIGHT);
+    Report(win32::TrackbarValue(slider) == 3 && ShowsColour(form.Swatch(0), RGB(3, 3, 3)),
+           "slider by keyboard: Color1 grey 3");
+    form.Scroll(slider, WM_HSCROLL, TB_THUMBTRACK, 200);
+    std::string wrong;
+    for (int column = 0; column < 4; ++column) {
+        if (!ShowsColour(form.Swatch(column), RGB(200, 200, 200)))
+            wrong += " " + std::to_string(column + 1);
+    }
+    if (CentreOf(form.Swatch(4)) != RGB(values[12], values[13], values[14])) wrong += " 5";
+    RECT text{};
+    ::GetClientRect(form.Item(kText), &text);
+    if (PixelOf(form.Item(kText), text.right - 3, text.bottom / 2) != RGB(200, 200, 200)) {
+        wrong += " Text1";
+    }
+    Report(wrong.empty(), "slider dragged to 200: swatches 1-4 and Text1 grey", wrong);
+}
+
+void CheckLongLine(const Form& form) {
+    SetText(form.Item(kText), std::u16string(32768, u'a'));
+    Report(TextOf(form.Item(kText)).size() == 32768, "a 32768-character line kept whole");
+    const RECT notice{0, 0, 120, 14};
+    Report(AreaHolds(form.Item(kPicture), notice, RGB(160, 0, 0), 40),
+           "preview says the line is too long");
+    form.Click(kSend);  // refused: nothing reaches the chat
+}
+
+bool CloseAndWait(const Form& form) {
+    ::PostMessageW(form.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    for (int tries = 0; tries < 400 && ::IsWindow(form.window); ++tries) ::Sleep(50);
+    return !::IsWindow(form.window);
+}
+
+int Check() {
+    const Form form = WaitForStart();
+    if (form.window == nullptr) return 1;
+    ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Loaded", true));
+    CheckLayout(form);
+    const std::vector<Component> values = SetBars(form);
+    CheckSends(form, values, u"H\u00e9llo w\u00f6rld, caf\u00e9 au lait");
+    CheckSlider(form, values);
+    CheckLongLine(form);
+    ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Unload", true));
+    Report(CloseAndWait(form), "closed by the system's close command");
+    std::printf("driver: %d failed\n", failures);
+    return failures == 0 ? 0 : 1;
+}
+
+int Demo(const std::u16string& line) {
+    const Form form = WaitForStart();
+    if (form.window == nullptr) return 1;
+    const int stops[kColumns][3] = {{255, 0, 0},   {255, 140, 0}, {240, 220, 0}, {40, 200, 40},
+                                    {0, 170, 170}, {0, 90, 255},  {90, 40, 220}, {170, 0, 200},
+                                    {230, 0, 120}, {255, 0, 0}};
+    for (int column = 0; column < kColumns; ++column) {
+        for (int component = 2; component >= 0; --component) {
+            const HWND bar = form.Bar(column, component);
+            form.Scroll(bar, WM_VSCROLL, SB_THUMBTRACK, stops[column][component]);
+            form.Scroll(bar, WM_VSCROLL, SB_THUMBPOSITION, stops[column][component]);
+        }
+    }
+    SetText(form.Item(kText), line);
+    form.Click(kSend);
+    return 0;
+}
+
+// The command line's last word as typed, whatever the code page.
+std::u16string LastArgument() {
+    int count = 0;
+    LPWSTR* words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::u16string last;
+    if (words != nullptr && count > 0) last = reinterpret_cast<const char16_t*>(words[count - 1]);
+    if (words != nullptr) ::LocalFree(words);
+    return last;
+}
+
+}  // namespace
+}  // namespace hueloom
+
+int main(int argc, char** argv) {
+    using namespace hueloom;
+    if (argc == 2 && std::strcmp(argv[1], "check") == 0) return Check();
+    if (argc == 3 && std::strcmp(argv[1], "demo") == 0) return Demo(LastArgument());
+    if (argc == 2 && std::strcmp(argv[1], "close") == 0) {
+        const HWND window = ::FindWindowW(nullptr, L"Hueloom 2.0");
+        return window != nullptr && CloseAndWait(Form{window}) ? 0 : 1;
+    }
+    std::fprintf(stderr, "usage: hueloom_window_driver check | demo LINE | close\n");
+    return 2;
+}

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Makes the download: hueloom.exe built for size, and a short text on its use,
+# in dist/hueloom-2.0-windows.zip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+for tool in x86_64-w64-mingw32-g++-posix zip; do
+    command -v "$tool" >/dev/null || { bash tools/setup.sh test; break; }
+done
+build=build-windows-release
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DHUELOOM_BUILD_TESTS=OFF \
+    -DCMAKE_CXX_FLAGS="-ffunction-sections -fdata-sections" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target hueloom
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cp "$build/host/win32/hueloom.exe" "$stage/"
+# The text is read on Windows: CR LF line ends.
+sed 's/$/\r/' >"$stage/README.txt" <<'TEXT'
+Hueloom 2.0
+
+Hueloom sits beside your chat client and sends a line with its colours fading
+from stop to stop.
+
+1. Start the chat client and open a chat room.
+2. Start hueloom.exe (nothing to install; it needs no other file).
+3. Set up to ten colour stops with the red, green and blue bars under the
+   swatches, pick how many stops the fade runs over (3, 4, 5 or 10), and type
+   your line. The strip below shows it as the chat will.
+4. Press Send: the line goes into the front-most chat room.
+
+A line can be at most 32,767 characters long; Hueloom says so when it is longer.
+Close the window to quit; Hueloom tells the chat room as it leaves.
+TEXT
+mkdir -p dist
+rm -f dist/hueloom-2.0-windows.zip
+(cd "$stage" && zip -q -9 "$OLDPWD/dist/hueloom-2.0-windows.zip" hueloom.exe README.txt)
+echo "package: dist/hueloom-2.0-windows.zip ($(stat -c %s dist/hueloom-2.0-windows.zip) bytes;" \
+    "hueloom.exe $(stat -c %s "$stage/hueloom.exe") bytes)"
