@@ -13,6 +13,14 @@ windows_build() {
     driver="$build/standin/win32/hueloom_window_driver.exe"
 }
 
+# Wine's own TrueType faces (the caption buttons' symbols, the dialog font),
+# which this Wine build does not find in its data folder by itself.
+windows_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+}
+
 # C.UTF-8 gives Wine the ANSI code page 1252; Arial falls back to its metric twin.
 windows_prefix() {
     export WINEPREFIX=${WINEPREFIX:-$build/wine-prefix} WINEARCH=win64 WINEDEBUG=-all LC_ALL=C.UTF-8
@@ -23,6 +31,7 @@ windows_prefix() {
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
             /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
     fi
+    windows_fonts
 }
 
 # Starts the stand-in chat client (its log in the build folder) and waits for it.
