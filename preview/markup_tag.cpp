@@ -1,6 +1,7 @@
 // The tags the markup renderer understands, and what each one does.
 #include "preview/markup_tag.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -26,6 +27,12 @@ constexpr std::pair<std::u16string_view, TagAction> kStyleTags[] = {
     {u"sub", [](DrawingSurface&, int& shift) { shift = 1; }},
     {u"/sub", [](DrawingSurface&, int& shift) { shift = 0; }},
 };
+
+constexpr std::size_t kLongestStyleTag = [] {
+    std::size_t longest = 0;
+    for (const auto& tag : kStyleTags) longest = std::max(longest, tag.first.size());
+    return longest;
+}();
 
 constexpr std::u16string_view kColourPrefix = u"font color";
 constexpr std::u16string_view kFacePrefix = u"font face";
@@ -54,14 +61,20 @@ std::u16string_view TagFace(std::u16string_view tag_text) {
 }
 
 void ApplyTag(DrawingSurface& surface, std::u16string_view tag_text, int& vertical_shift) {
-    for (const auto& [name, action] : kStyleTags) {
-        if (tag_text == name) {
-            action(surface, vertical_shift);
-            return;
+    // The colour tag before every character is longer than any style tag.
+    if (tag_text.size() <= kLongestStyleTag) {
+        for (const auto& [name, action] : kStyleTags) {
+            if (tag_text == name) {
+                action(surface, vertical_shift);
+                return;
+            }
         }
     }
-    if (tag_text.starts_with(kColourPrefix)) surface.SetForeColor(TagColour(tag_text));
-    if (tag_text.starts_with(kFacePrefix)) surface.SetFontName(TagFace(tag_text));
+    if (tag_text.starts_with(kColourPrefix)) {
+        surface.SetForeColor(TagColour(tag_text));
+    } else if (tag_text.starts_with(kFacePrefix)) {
+        surface.SetFontName(TagFace(tag_text));
+    }
 }
 
 }  // namespace hueloom::detail
