@@ -67,13 +67,16 @@ char32_t Visible(char32_t c) {
 void TerminalSurface::Cls() {
     FlushLoneHighSurrogate();
     line_ = 0;
-    currentY_ = 0;
+    currentY_ = seenY_ = 0;
 }
 
 void TerminalSurface::EndLine() {
     FlushLoneHighSurrogate();
     char* at = Room();
-    if (shown_ != Style{}) at = WriteCode(at, "\x1b[0m") - 1;
+    if (shown_ != Style{}) {
+        std::memcpy(at, "\x1b[0m", 4);
+        at += 4;
+    }
     *at++ = '\n';
     used_ = static_cast<std::size_t>(at - buffer_);
     shown_ = Style{};
@@ -100,6 +103,8 @@ void TerminalSurface::Print(std::u16string_view text) {
 // The renderer moves down a line height per line break; a character raised or
 // lowered by a pixel stays on its line, as a terminal cannot show the shift.
 void TerminalSurface::MoveToPenLine() {
+    if (currentY_ == seenY_) return;
+    seenY_ = currentY_;
     for (const std::int64_t pen_line = LineOf(currentY_); line_ < pen_line; ++line_) EndLine();
 }
 
@@ -127,7 +132,12 @@ char* TerminalSurface::WriteWantedStyle(char* at) {
 
 void TerminalSurface::WriteCharacter(char32_t character) {
     char* at = WriteWantedStyle(Room());
-    used_ = static_cast<std::size_t>(WriteCodePoint(at, Visible(character)) - buffer_);
+    if (character >= 0x20 && character < 0x7F) {
+        *at++ = static_cast<char>(character);
+    } else {
+        at = WriteCodePoint(at, Visible(character));
+    }
+    used_ = static_cast<std::size_t>(at - buffer_);
 }
 
 void TerminalSurface::Spill() {

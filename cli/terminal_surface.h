@@ -71,6 +71,7 @@ class TerminalSurface : public DrawingSurface {
     Style wanted_, shown_;
     std::int16_t scaleMode_ = kScaleModePixels;
     float currentY_ = 0;
+    float seenY_ = 0;  // the pen's top when its line was last worked out
     std::int64_t line_ = 0;
     char16_t pendingHigh_ = 0;  // a high surrogate waiting for its low half
 };

@@ -4,13 +4,16 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "fade/characters.h"
 
 namespace hueloom::cli {
 namespace {
 
 constexpr std::uint64_t kHighBitOfEachByte = 0x8080808080808080u;
-constexpr std::uint64_t kHighBitsOfEachUnit = 0xFF80FF80FF80FF80u;
 constexpr std::size_t kAsciiRun = 8;
 
 unsigned char Byte(std::string_view bytes, std::size_t at) {
@@ -24,13 +27,43 @@ bool EightAsciiBytes(std::string_view bytes, std::size_t at) {
     return (eight & kHighBitOfEachByte) == 0;
 }
 
-bool EightAsciiUnits(std::u16string_view text, std::size_t at) {
-    std::uint64_t first, second;
-    if (at + kAsciiRun > text.size()) return false;
-    std::memcpy(&first, text.data() + at, sizeof first);
-    std::memcpy(&second, text.data() + at + 4, sizeof second);
-    return ((first | second) & kHighBitsOfEachUnit) == 0;
+// Narrows the ASCII units at the front of text to bytes at out, a block at a
+// time, and returns how many it took. Markup is nearly all ASCII.
+#if defined(__SSE2__)
+std::size_t NarrowAsciiBlocks(std::u16string_view text, char* out) {
+    constexpr std::size_t kBlock = 16;
+    const __m128i high_bits = _mm_set1_epi16(static_cast<short>(0xFF80));
+    std::size_t done = 0;
+    for (; done + kBlock <= text.size(); done += kBlock) {
+        const auto* units = reinterpret_cast<const __m128i*>(text.data() + done);
+        const __m128i first = _mm_loadu_si128(units), second = _mm_loadu_si128(units + 1);
+        const __m128i beyond = _mm_and_si128(_mm_or_si128(first, second), high_bits);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(beyond, _mm_setzero_si128())) != 0xFFFF) break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done), _mm_packus_epi16(first, second));
+    }
+    return done;
 }
+#else
+// Local copies, which out cannot alias, let the compiler run each block at once.
+std::size_t NarrowAsciiBlocks(std::u16string_view text, char* out) {
+    constexpr std::size_t kBlock = 32;
+    constexpr std::uint64_t kHighBitsOfEachUnit = 0xFF80FF80FF80FF80u;  // of four units
+    std::size_t done = 0;
+    for (; done + kBlock <= text.size(); done += kBlock) {
+        char16_t units[kBlock];
+        std::memcpy(units, text.data() + done, sizeof units);
+        std::uint64_t words[kBlock / 4];
+        std::memcpy(words, units, sizeof words);
+        std::uint64_t bits = 0;
+        for (const std::uint64_t word : words) bits |= word;
+        if ((bits & kHighBitsOfEachUnit) != 0) break;
+        char bytes[kBlock];
+        for (std::size_t k = 0; k < kBlock; ++k) bytes[k] = static_cast<char>(units[k]);
+        std::memcpy(out + done, bytes, kBlock);
+    }
+    return done;
+}
+#endif
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
@@ -105,13 +138,10 @@ std::size_t DecodeUtf8(std::string_view bytes, std::u16string& out) {
 char* WriteUtf8(char* out, std::u16string_view text) {
     std::size_t at = 0;
     while (at < text.size()) {
-        // Markup is nearly all ASCII: eight units at a time while they are.
-        if (EightAsciiUnits(text, at)) {
-            for (std::size_t k = 0; k < kAsciiRun; ++k) out[k] = static_cast<char>(text[at + k]);
-            out += kAsciiRun;
-            at += kAsciiRun;
-            continue;
-        }
+        const std::size_t ascii = NarrowAsciiBlocks(text.substr(at), out);
+        out += ascii;
+        at += ascii;
+        if (at == text.size()) break;
         const char16_t unit = text[at++];
         char32_t character = unit;
         if (IsHighSurrogate(unit) && at < text.size() && IsLowSurrogate(text[at])) {
