@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "host/packed_colour.h"
+#include "preview/find_unit.h"
 #include "preview/hex.h"
 
 namespace hueloom::detail {
@@ -42,10 +44,16 @@ std::int32_t Component(std::u16string_view field) {
     return static_cast<std::int32_t>(std::nearbyint(HexToValue(field)));
 }
 
+// Equal units are equal bytes: one memcmp, not a comparison of each unit in order.
+bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::memcmp(text.data(), prefix.data(), prefix.size() * sizeof(char16_t)) == 0;
+}
+
 }  // namespace
 
 std::int32_t TagColour(std::u16string_view tag_text) {
-    const std::size_t hash = tag_text.find(u'#');
+    const std::size_t hash = FindUnit(tag_text, u'#');
     const std::size_t start = hash == std::u16string_view::npos ? 0 : hash + 1;
     const std::u16string_view code = tag_text.substr(start, 6);
     // Codes shorter than six characters give overlapping or empty fields.
@@ -70,9 +78,9 @@ void ApplyTag(DrawingSurface& surface, std::u16string_view tag_text, int& vertic
             }
         }
     }
-    if (tag_text.starts_with(kColourPrefix)) {
+    if (StartsWith(tag_text, kColourPrefix)) {
         surface.SetForeColor(TagColour(tag_text));
-    } else if (tag_text.starts_with(kFacePrefix)) {
+    } else if (StartsWith(tag_text, kFacePrefix)) {
         surface.SetFontName(TagFace(tag_text));
     }
 }
