@@ -2,8 +2,7 @@
 #include <array>
 
 #include "fade/fade.h"
-#include "fade/fade_parts.h"
-#include "fade/round_half_even.h"
+#include "fade/fade_over_stops.h"
 #include "fade/text_length.h"
 
 namespace hueloom {
@@ -36,13 +35,8 @@ std::u16string FadeThreeHexStops(const std::u16string& hex1, const std::u16strin
 std::u16string FadeThree(Component r1, Component g1, Component b1, Component r2, Component g2,
                          Component b2, Component r3, Component g3, Component b3,
                          std::u16string_view text, bool wavy) {
-    const std::int16_t length = FadeTextLength(text);
-    // Half the line, rounded to even: 5 splits 2 + 3, 7 splits 4 + 3.
-    const auto half = static_cast<std::int16_t>(detail::RoundHalfEven(length / 2.0));
-    const std::array<std::int16_t, 2> part_lengths = {half,
-                                                      static_cast<std::int16_t>(length - half)};
     const std::array<ColorStop, 3> stops = {{{r1, g1, b1}, {r2, g2, b2}, {r3, g3, b3}}};
-    return FadeParts(text, stops, part_lengths, wavy);
+    return FadeOverStops(stops, text, wavy);
 }
 
 std::u16string FadeThreeValues(std::int64_t colour1, std::int64_t colour2, std::int64_t colour3,

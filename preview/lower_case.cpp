@@ -41,6 +41,16 @@ char16_t LowerCase(char16_t c) {
 
 void LowerCaseInto(std::u16string_view text, std::u16string& out) {
     out.resize(text.size());
+    // Tags are nearly always ASCII: for them a pass without branches.
+    char16_t all_bits = 0;
+    for (const char16_t c : text) all_bits |= c;
+    if (all_bits < 0x80) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i];
+            out[i] = static_cast<char16_t>(c + (static_cast<unsigned>(c - u'A') < 26u ? 32 : 0));
+        }
+        return;
+    }
     for (std::size_t i = 0; i < text.size(); ++i) out[i] = LowerCase(text[i]);
 }
 

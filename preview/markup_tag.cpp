@@ -1,10 +1,13 @@
 // The tags the markup renderer understands, and what each one does.
 #include "preview/markup_tag.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "host/packed_colour.h"
+#include "preview/find_unit.h"
 #include "preview/hex.h"
 
 namespace hueloom::detail {
@@ -27,6 +30,12 @@ constexpr std::pair<std::u16string_view, TagAction> kStyleTags[] = {
     {u"/sub", [](DrawingSurface&, int& shift) { shift = 0; }},
 };
 
+constexpr std::size_t kLongestStyleTag = [] {
+    std::size_t longest = 0;
+    for (const auto& tag : kStyleTags) longest = std::max(longest, tag.first.size());
+    return longest;
+}();
+
 constexpr std::u16string_view kColourPrefix = u"font color";
 constexpr std::u16string_view kFacePrefix = u"font face";
 
@@ -35,10 +44,16 @@ std::int32_t Component(std::u16string_view field) {
     return static_cast<std::int32_t>(std::nearbyint(HexToValue(field)));
 }
 
+// Equal units are equal bytes: one memcmp, not a comparison of each unit in order.
+bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::memcmp(text.data(), prefix.data(), prefix.size() * sizeof(char16_t)) == 0;
+}
+
 }  // namespace
 
 std::int32_t TagColour(std::u16string_view tag_text) {
-    const std::size_t hash = tag_text.find(u'#');
+    const std::size_t hash = FindUnit(tag_text, u'#');
     const std::size_t start = hash == std::u16string_view::npos ? 0 : hash + 1;
     const std::u16string_view code = tag_text.substr(start, 6);
     // Codes shorter than six characters give overlapping or empty fields.
@@ -54,14 +69,20 @@ std::u16string_view TagFace(std::u16string_view tag_text) {
 }
 
 void ApplyTag(DrawingSurface& surface, std::u16string_view tag_text, int& vertical_shift) {
-    for (const auto& [name, action] : kStyleTags) {
-        if (tag_text == name) {
-            action(surface, vertical_shift);
-            return;
+    // The colour tag before every character is longer than any style tag.
+    if (tag_text.size() <= kLongestStyleTag) {
+        for (const auto& [name, action] : kStyleTags) {
+            if (tag_text == name) {
+                action(surface, vertical_shift);
+                return;
+            }
         }
     }
-    if (tag_text.starts_with(kColourPrefix)) surface.SetForeColor(TagColour(tag_text));
-    if (tag_text.starts_with(kFacePrefix)) surface.SetFontName(TagFace(tag_text));
+    if (StartsWith(tag_text, kColourPrefix)) {
+        surface.SetForeColor(TagColour(tag_text));
+    } else if (StartsWith(tag_text, kFacePrefix)) {
+        surface.SetFontName(TagFace(tag_text));
+    }
 }
 
 }  // namespace hueloom::detail

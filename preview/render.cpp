@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "preview/find_unit.h"
 #include "preview/lower_case.h"
 #include "preview/markup_tag.h"
 
@@ -52,7 +53,8 @@ void Scan(DrawingSurface& surface, std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (c == u'<') {
-            const std::size_t close = i + 1 >= no_close ? npos : text.find(u'>', i + 1);
+            const std::size_t close =
+                i + 1 >= no_close ? npos : detail::FindUnit(text, u'>', i + 1);
             if (close != npos) {
                 detail::LowerCaseInto(text.substr(i + 1, close - i - 1), tag_text);
                 detail::ApplyTag(surface, tag_text, pen.vertical_shift);

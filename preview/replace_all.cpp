@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/toolkit.h"
+#include "preview/find_unit.h"
 #include "preview/render.h"
 
 namespace hueloom {
@@ -18,7 +19,12 @@ std::u16string ReplaceAll(std::u16string_view text, std::u16string_view find,
     const std::u16string target(find);
     const std::u16string insert(replacement);
 
-    std::size_t found = source.find(target);
+    // A one-unit find, the renderer's carriage return, is looked for a word at a time.
+    const auto next = [&](std::size_t from) {
+        return target.size() == 1 ? detail::FindUnit(source, target[0], from)
+                                  : source.find(target, from);
+    };
+    std::size_t found = next(0);
     if (found == std::u16string::npos) return source;
     std::u16string result;
     result.reserve(source.size());
@@ -28,7 +34,7 @@ std::u16string ReplaceAll(std::u16string_view text, std::u16string_view find,
         result.append(source, done, found - done);
         result.append(insert);
         done = found + target.size();
-        found = source.find(target, done);
+        found = next(done);
     } while (found != std::u16string::npos);
     result.append(source, done, std::u16string::npos);
     return result;

@@ -270,4 +270,22 @@ wait "$standin_pid"
 standin_pid=
 echo "      (hueloom.exe: $((SECONDS - program_started)) s from its start to its end)"
 
+# --- the command-line fader ---------------------------------------------------------
+fader="$build/cli/hueloom-fade.exe"
+if cmake --build "$build" -j "$(nproc)" --target hueloom-fade >>"$build/check-build.log" 2>&1; then
+    pass "cross build of the command-line fader"
+    expect "hueloom-fade.exe fades a line from a pipe into the markup, exit 0" \
+        "<Font Color=#FF0000>h<Font Color=#640000>i, exit 0" \
+        "$(echo hi | timeout 60 wine "$fader" 2>"$scratch/fader.err"), exit $?" "$scratch/fader.err"
+    expect "hueloom-fade.exe reads its UTF-16 command line and keeps a surrogate pair whole" \
+        "<Font Color=#808080>é<Font Color=#FFFFFF>😀" \
+        "$(timeout 60 wine "$fader" -s 000000,ffffff "é😀" 2>"$scratch/fader.err")" "$scratch/fader.err"
+    timeout 60 wine "$fader" -s 12345G,000000 hi >"$scratch/fader.out" 2>"$scratch/fader.err"
+    expect "hueloom-fade.exe refuses a bad colour: exit 2, nothing written" \
+        "exit 2, 0 bytes written" "exit $?, $(wc -c <"$scratch/fader.out") bytes written" \
+        "$scratch/fader.err"
+else
+    fail "cross build of the command-line fader" "$(tail -n 30 "$build/check-build.log")"
+fi
+
 finish

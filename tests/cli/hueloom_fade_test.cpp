@@ -1,0 +1,180 @@
+// The built hueloom-fade, run as a user runs it: statuses, streams, limits, exact bytes.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "fade/fade.h"
+
+extern char** environ;
+
+namespace hueloom {
+namespace {
+
+struct Result {
+    std::string out, err;
+    int status = -1;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs the program on input; its output goes to a file of the test's own, or
+// to the one named (such as /dev/full).
+Result RunFade(const std::vector<std::string>& args, const std::string& input = "",
+               const std::string& output = "") {
+    const std::string dir = ::testing::TempDir();
+    std::ofstream(dir + "fade_in", std::ios::binary) << input;
+    const std::string out_path = output.empty() ? dir + "fade_out" : output;
+    std::string command = Quoted(HUELOOM_FADE);
+    for (const std::string& arg : args) command += " " + Quoted(arg);
+    command +=
+        " <" + Quoted(dir + "fade_in") + " >" + Quoted(out_path) + " 2>" + Quoted(dir + "fade_err");
+    const int status = std::system(command.c_str());
+    return {output.empty() ? Slurp(out_path) : "", Slurp(dir + "fade_err"),
+            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// Markup of plain ASCII text is ASCII: its UTF-8 is the code units narrowed.
+std::string Narrow(const std::u16string& markup) {
+    return std::string(markup.begin(), markup.end());
+}
+
+TEST(HueloomFade, PlainTextIsByteForByteTheWindowsMarkup) {
+    const Result ten = RunFade(
+        {"-w", "-s", "#112233,445566,778899,#AABBCC,ddeeff,000000,FF0000,00FF00,0000ff,010203",
+         "Hello,", "chat!"});
+    EXPECT_EQ(ten.out, Narrow(FadeTen(0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99, 0xAA,
+                                      0xBB, 0xCC, 0xDD, 0xEE, 0xFF, 0, 0, 0, 255, 0, 0, 0, 255, 0,
+                                      0, 0, 255, 1, 2, 3, u"Hello, chat!", true)) +
+                           "\n");
+    EXPECT_EQ(ten.status, 0);
+    EXPECT_EQ(ten.err,
+              "hueloom-fade: --wavy is ignored with 10 stops: the ten-stop fade writes "
+              "no wave tags\n");
+
+    const Result lines =
+        RunFade({"--stops=#000000,#FF0000,#640000", "--wavy"}, "one\r\n\ntwo three");
+    EXPECT_EQ(lines.out, Narrow(FadeThree(0, 0, 0, 255, 0, 0, 100, 0, 0, u"one", true)) + "\n\n" +
+                             Narrow(FadeThree(0, 0, 0, 255, 0, 0, 100, 0, 0, u"two three", true)) +
+                             "\n");
+    EXPECT_EQ(lines.out, RunFade({"--wavy"}, "one\n\ntwo three\n").out) << "the default stops";
+    EXPECT_EQ(lines.status, 0);
+}
+
+TEST(HueloomFade, ASurrogatePairGetsOneTagAndStaysWhole) {
+    EXPECT_EQ(RunFade({"-s", "000000,ffffff"}, "a\U0001F600b\n").out,
+              "<Font Color=#555555>a<Font Color=#AAAAAA>\U0001F600<Font Color=#FFFFFF>b\n");
+}
+
+TEST(HueloomFade, DrawsForATerminal) {
+    EXPECT_EQ(RunFade({"-f", "ansi", "-s", "ff0000,0000ff", "ab"}).out,
+              "\x1b[38;2;128;0;128ma\x1b[38;2;0;0;255mb\x1b[0m\n");
+}
+
+// Too long by one unit, not UTF-8, longer than any buffer: each skipped with
+// its line number, the lines around them written. The longest line there may
+// be, 32767 euro signs in 98301 bytes, ends in CR LF where a 64 KiB read of the
+// input stops between the two.
+TEST(HueloomFade, SkipsLinesItCannotFadeAndWritesTheRest) {
+    const auto repeated = [](const std::string& text, int count) {
+        std::string repeats;
+        for (int k = 0; k < count; ++k) repeats += text;
+        return repeats;
+    };
+    const std::string euros = repeated("\xE2\x82\xAC", 32767), filler(32763, 'x');
+    const std::string input = "\xEF\xBB\xBFok\n" + filler + "\n" + euros + "\r\n" + euros +
+                              "\xE2\x82\xAC\n" + "caf\xC3\n" + std::string(1 << 20, 'x') + "\nend";
+    const Result result = RunFade({"-s", "000000,000000"}, input);
+    const std::string black = "<Font Color=#000000>";
+    EXPECT_TRUE(result.out == black + "o" + black + "k\n" + repeated(black + "x", 32763) + "\n" +
+                                  repeated(black + "\xE2\x82\xAC", 32767) + "\n" + black + "e" +
+                                  black + "n" + black + "d\n");
+    EXPECT_EQ(result.err,
+              "hueloom-fade: line 4: longer than 32767 UTF-16 code units; skipped\n"
+              "hueloom-fade: line 5: not valid UTF-8 (at byte 4); skipped\n"
+              "hueloom-fade: line 6: longer than 32767 UTF-16 code units; skipped\n");
+    EXPECT_EQ(result.status, 1);
+}
+
+TEST(HueloomFade, BadUsageIsRefusedBeforeAnythingIsReadOrWritten) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string named;
+    };
+    const Case cases[] = {
+        {{"--bogus"}, "--bogus"},
+        {{"-s", "#000000,#12345"}, "\"#12345\""},
+        {{"-s", "ff0000"}, "1 colour stop given"},
+        {{"-f", "html"}, "html"},
+    };
+    for (const Case& c : cases) {
+        const Result result = RunFade(c.args, "a line\n");
+        EXPECT_EQ(result.status, 2) << c.named;
+        EXPECT_EQ(result.out, "") << c.named;
+        EXPECT_NE(result.err.find(c.named), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(RunFade({"--version"}).out, "hueloom-fade 2.0\n");
+    EXPECT_NE(RunFade({"--help"}).out.find("Examples:"), std::string::npos);
+}
+
+TEST(HueloomFade, AFailedWriteIsReportedAsAFailure) {
+    const Result result = RunFade({"hello"}, "", "/dev/full");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("cannot write the output"), std::string::npos) << result.err;
+}
+
+// In a pipe a line comes out while standard input is still open.
+TEST(HueloomFade, WritesEachLineBeforeTheInputEnds) {
+    int input[2], output[2];
+    ASSERT_EQ(pipe(input), 0);
+    ASSERT_EQ(pipe(output), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, output[1], 1);
+    posix_spawn_file_actions_addclose(&actions, input[1]);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
+    char* argv[] = {const_cast<char*>(HUELOOM_FADE), const_cast<char*>("--stops=000000,000000"),
+                    nullptr};
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, HUELOOM_FADE, &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(input[0]);
+    close(output[1]);
+
+    ASSERT_EQ(write(input[1], "a\n", 2), 2);
+    const std::string expected = "<Font Color=#000000>a\n";
+    std::string got;
+    char buffer[256];
+    for (pollfd ready = {output[0], POLLIN, 0}; got.size() < expected.size();) {
+        if (poll(&ready, 1, 10000) != 1) break;  // nothing within ten seconds
+        const ssize_t count = read(output[0], buffer, sizeof buffer);
+        if (count <= 0) break;
+        got.append(buffer, static_cast<std::size_t>(count));
+    }
+    EXPECT_EQ(got, expected);
+    close(input[1]);
+    close(output[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+}  // namespace
+}  // namespace hueloom

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs hueloom-fade's terminal format in an xterm on a virtual screen and saves a
+# picture of the window. Usage: tools/cli_screenshot.sh [picture.png]
+# (default docs/cli_terminal.png)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+picture=${1:-docs/cli_terminal.png}
+build_dir=${HUELOOM_BUILD_DIR:-build}
+
+if [[ "${HUELOOM_ON_VIRTUAL_SCREEN:-}" != 1 ]]; then
+    for tool in xterm xdotool import xvfb-run; do
+        command -v "$tool" >/dev/null || { bash tools/setup.sh test; break; }
+    done
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build_dir" -j "$(nproc)" --target hueloom-fade
+    mkdir -p "$(dirname "$picture")"
+    HUELOOM_ON_VIRTUAL_SCREEN=1 exec xvfb-run -a -s "-screen 0 1280x720x24" \
+        bash "$0" "$picture"
+fi
+
+# From here on the script runs on the virtual screen. The session shown: each
+# command after a prompt, then what it draws.
+session=$(mktemp)
+terminal=
+trap 'rm -f "$session"; kill "$terminal" 2>/dev/null || true' EXIT
+cat >"$session" <<'SESSION'
+show() { printf '\033[38;2;90;90;90m$ %s\033[0m\n' "$1"; eval "$1"; }
+show "hueloom-fade -f ansi 'Hueloom Loaded'"
+show "echo 'Every character in its colour' | hueloom-fade -f ansi -s ff0000,ffbb00,00bb44,0077ff"
+show "hueloom-fade -f ansi -w -s 00aaff,ff00aa,ffaa00 'Wavy in the chat, one line here'"
+printf '\033[38;2;90;90;90m$ \033[0m'
+sleep 60
+SESSION
+PATH="$PWD/$build_dir/cli:$PATH" xterm -geometry 96x8+0+0 -fa "Liberation Mono" -fs 13 \
+    -bg white -fg black -b 12 -title hueloom-fade -e bash "$session" &
+terminal=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^hueloom-fade$' | head -n 1)
+sleep 1  # the session has drawn
+import -window "$window" "$picture"
+echo "screenshot: saved $picture"
