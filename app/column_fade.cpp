@@ -5,7 +5,7 @@
 
 namespace hueloom {
 
-std::u16string FadeOverStops(std::span<const Component> s, std::u16string_view text, bool wavy) {
+std::u16string FadeColumns(std::span<const Component> s, std::u16string_view text, bool wavy) {
     switch (s.size()) {
         case 9:
             return FadeThree(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8], text, wavy);

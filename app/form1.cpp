@@ -66,9 +66,9 @@ Form1::~Form1() = default;
 Hwnd Form1::hWnd() { return window_.hWnd(); }
 
 std::array<ScrollBar*, 30> Form1::Bars() {
-    return {&red1,   &Green1, &Blue1,  &red2,   &Green2, &Blue2,  &red3,   &Green3,
-            &Blue3,  &red4,   &green4, &blue4,  &red5,   &green5, &blue5,  &red61,
-            &green6, &blue6,  &red7,   &green7, &blue7,  &red8,   &green8, &blue8,
+    return {&red1,   &Green1, &Blue1,  &red2,   &Green2,  &Blue2,  &red3,   &Green3,
+            &Blue3,  &red4,   &green4, &blue4,  &red5,    &green5, &blue5,  &red61,
+            &green6, &blue6,  &red7,   &green7, &blue7,   &red8,   &green8, &blue8,
             &red9,   &green9, &blue9,  &red10,  &green10, &blue10};
 }
 

@@ -30,6 +30,8 @@ constexpr ControlDesign Option(std::string_view name, std::u16string_view captio
     return {kOptionButton, name, {left, 3000, width, 255}, {}, caption, 0, 0, 0, 0, selected};
 }
 
+// A column of the window to a line.
+// clang-format off
 constexpr std::array kControls{
     Swatch("Color1", 1), Bar("red1", 1, 1), Bar("Green1", 1, 2), Bar("Blue1", 1, 3),
     Swatch("Color2", 2), Bar("red2", 2, 1), Bar("Green2", 2, 2), Bar("Blue2", 2, 3),
@@ -55,15 +57,16 @@ constexpr std::array kControls{
     Option("fade5", u"5", 5040, 495),
     Option("fade10", u"10", 5520, 495, true),
 };
+// clang-format on
 
 constexpr std::string_view kTabOrder[] = {
-    "Color2",  "Color1", "Color3", "Blue1",    "red2",     "Green2",   "Blue2",   "red3",
-    "Green3",  "Blue3",  "Green1", "red1",     "Text1",    "Command1", "Picture1", "Slider1",
-    "Picture2", "color4", "red4",  "green4",   "blue4",    "Picture3", "color5",  "Picture4",
-    "color6",  "color7", "color8", "red5",     "green5",   "blue5",    "red61",   "green6",
-    "blue6",   "red7",   "green7", "blue7",    "red8",     "green8",   "blue8",   "color9",
-    "color10", "red9",   "green9", "blue9",    "red10",    "green10",  "blue10",  "fade3",
-    "fade4",   "fade10", "fade5",  "Label1"};
+    "Color2",   "Color1", "Color3", "Blue1",  "red2",   "Green2",   "Blue2",    "red3",
+    "Green3",   "Blue3",  "Green1", "red1",   "Text1",  "Command1", "Picture1", "Slider1",
+    "Picture2", "color4", "red4",   "green4", "blue4",  "Picture3", "color5",   "Picture4",
+    "color6",   "color7", "color8", "red5",   "green5", "blue5",    "red61",    "green6",
+    "blue6",    "red7",   "green7", "blue7",  "red8",   "green8",   "blue8",    "color9",
+    "color10",  "red9",   "green9", "blue9",  "red10",  "green10",  "blue10",   "fade3",
+    "fade4",    "fade10", "fade5",  "Label1"};
 
 }  // namespace
 

@@ -16,7 +16,7 @@ void Form1::Text1_Change() {
 bool Form1::PreviewFaded(int columns, bool wavy) {
     const std::vector<Component> stops = ReadStops(columns);
     const std::u16string text = Text1.Text();
-    const std::u16string markup = FadeOverStops(stops, text, wavy);
+    const std::u16string markup = FadeColumns(stops, text, wavy);
     if (IsUnloading()) return false;
     RenderMarkup(Picture1.Surface(), markup);
     return !IsUnloading();

@@ -20,7 +20,7 @@ bool Form1::SendFaded(int columns) {
     if (columns < 10) DisableSwatchesDownTo(columns + 1);
     const std::vector<Component> stops = ReadStops(columns);
     const std::u16string text = Text1.Text();
-    const std::u16string line = FadeOverStops(stops, text, false);
+    const std::u16string line = FadeColumns(stops, text, false);
     if (IsUnloading()) return false;
     SendChatLine(line);
     return !IsUnloading();

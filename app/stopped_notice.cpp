@@ -41,8 +41,9 @@ void ShowTwoLines(DrawingSurface& surface, std::u16string_view first, std::u16st
 }  // namespace
 
 void ShowLineTooLong(DrawingSurface& surface, std::size_t length, bool sending) {
-    const std::u16string first = (sending ? u"Not sent: this line has " : u"Too long to fade: "
-                                                                          u"this line has ") +
+    const std::u16string first = (sending ? u"Not sent: this line has "
+                                          : u"Too long to fade: "
+                                            u"this line has ") +
                                  Grouped(length) + u" characters.";
     const std::u16string second =
         u"The longest line that can be faded has " + Grouped(kMaxFadeLength) + u".";

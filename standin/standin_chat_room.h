@@ -14,7 +14,8 @@
 namespace hueloom {
 
 inline constexpr int kStandinIconCount = 8;
-inline constexpr int kStandinSendIcon = kChatSendIconPosition;  // in the window system's child order
+inline constexpr int kStandinSendIcon =
+    kChatSendIconPosition;  // in the window system's child order
 
 // Registers "aol frame25" > "mdiclient" > "aol child" with one "richcntl" input
 // box and eight "_aol_icon" buttons, and removes them again on destruction.

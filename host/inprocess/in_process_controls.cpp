@@ -18,8 +18,7 @@ void Raise(const NotificationSink& sink, Notification notification) {
 
 }  // namespace
 
-InProcessValue::InProcessValue(const ControlDesign& design, NotificationSink sink,
-                               ControlLog& log)
+InProcessValue::InProcessValue(const ControlDesign& design, NotificationSink sink, ControlLog& log)
     : design_(design), sink_(std::move(sink)), log_(log), value_(design.min) {}
 
 int InProcessValue::LoggedValue() {
@@ -86,8 +85,7 @@ void InProcessPictureBox::SetEnabled(bool enabled) {
     enabled_ = enabled;
 }
 
-InProcessFormWindow::InProcessFormWindow(const FormDesign& design, FormEvents& events,
-                                         Hwnd handle)
+InProcessFormWindow::InProcessFormWindow(const FormDesign& design, FormEvents& events, Hwnd handle)
     : design_(design), events_(events), handle_(handle) {}
 
 void InProcessFormWindow::Show() {

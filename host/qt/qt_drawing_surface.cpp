@@ -124,13 +124,9 @@ void QtDrawingSurface::Cls() {
     widget_.update();
 }
 
-void QtDrawingSurface::SetCurrentX(float x) {
-    currentX_ = static_cast<float>(x / UnitsPerPixel());
-}
+void QtDrawingSurface::SetCurrentX(float x) { currentX_ = static_cast<float>(x / UnitsPerPixel()); }
 
-void QtDrawingSurface::SetCurrentY(float y) {
-    currentY_ = static_cast<float>(y / UnitsPerPixel());
-}
+void QtDrawingSurface::SetCurrentY(float y) { currentY_ = static_cast<float>(y / UnitsPerPixel()); }
 
 void QtDrawingSurface::Print(std::u16string_view text) {
     MatchWidgetSize();

@@ -64,7 +64,7 @@ class QtDrawingSurface final : public DrawingSurface {
     QWidget& widget_;
     QImage image_;
     QSize widgetSize_;  // the widget's size when image_ was last fitted to it
-    QSizeF area_;        // image_'s size in widget pixels
+    QSizeF area_;       // image_'s size in widget pixels
     QFont font_;
     std::unique_ptr<GlyphWidths> widths_;  // advances of the current font, cached
     std::int16_t scaleMode_ = kScaleModeTwips;

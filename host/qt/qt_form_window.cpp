@@ -23,7 +23,8 @@ QtFormWindow::~QtFormWindow() { form_.reset(); }
 
 void QtFormWindow::Configure(const FormDesign& design, FormEvents& events) {
     events_ = &events;
-    setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
+    setObjectName(
+        QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
     setWindowTitle(QString::fromStdU16String(std::u16string(design.caption)));
     const QRect client = PixelRect(design.client);
     setFixedSize(client.size());
@@ -49,7 +50,8 @@ void QtFormWindow::showEvent(QShowEvent* event) {
     if (activationQueued_ || events_ == nullptr) return;
     activationQueued_ = true;
     // Activate once, in the event loop's first turn after the window is first shown.
-    QMetaObject::invokeMethod(this, [this] { events_->Activate(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { events_->Activate(); }, Qt::QueuedConnection);
 }
 
 void QtFormWindow::closeEvent(QCloseEvent* event) {

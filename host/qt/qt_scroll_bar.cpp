@@ -30,8 +30,8 @@ void ShowValueTip(QAbstractSlider& control) {
     const QString value = QString::number(control.value());
     control.setToolTip(value);
     // Only while the user moves it: a value set by code raises no tip.
-    if (control.isVisible() && (control.isSliderDown() || control.underMouse() ||
-                                control.hasFocus())) {
+    if (control.isVisible() &&
+        (control.isSliderDown() || control.underMouse() || control.hasFocus())) {
         QToolTip::showText(control.mapToGlobal(QPoint(control.width(), 0)), value, &control);
     }
 }

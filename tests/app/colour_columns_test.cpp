@@ -24,9 +24,9 @@ TEST(ColourColumns, ADragRepaintsItsColumnOtherMovesDoNot) {
     f.controls.log().clear();
     f.DragTo("red1", 5);
     EXPECT_EQ(f.Box("Color1").backColor(), Colour(PackedColour(5, 63, 9)));
-    EXPECT_EQ(f.controls.log(), (ControlLog{"red1.Value", "Green1.Value", "Blue1.Value",
-                                            "Color1.BackColor=" +
-                                                std::to_string(PackedColour(5, 63, 9))}));
+    EXPECT_EQ(f.controls.log(),
+              (ControlLog{"red1.Value", "Green1.Value", "Blue1.Value",
+                          "Color1.BackColor=" + std::to_string(PackedColour(5, 63, 9))}));
     EXPECT_EQ(f.Box("Color2").backColor(), std::nullopt);  // no other column touched
 }
 
@@ -65,8 +65,9 @@ TEST(ColourColumns, GreySliderPaintsTheFirstFourSwatchesAndTheTextBox) {
     f.controls.Select("fade4");
     f.Text1().SetText(u"abc");
     f.Click();
-    EXPECT_EQ(f.LinesSent(), (std::vector<std::string>{
-                                 "<Font Color=#00004D>a<Font Color=#000000>b<Font Color=#000000>c"}));
+    EXPECT_EQ(f.LinesSent(),
+              (std::vector<std::string>{
+                  "<Font Color=#00004D>a<Font Color=#000000>b<Font Color=#000000>c"}));
 }
 
 // A swatch that Send disabled is still repainted by its bars.

@@ -118,8 +118,8 @@ struct Torture {
     }
 
     void MoveBar() {
-        const char* const bars[] = {"red1", "Green2", "Blue3", "red4",    "green5",
-                                    "red61", "blue6", "red10", "green10", "blue10"};
+        const char* const bars[] = {"red1",  "Green2", "Blue3", "red4",    "green5",
+                                    "red61", "blue6",  "red10", "green10", "blue10"};
         InProcessScrollBar& bar = f.Bar(bars[Pick(static_cast<int>(std::size(bars)))]);
         const int to = Pick(2) == 0 ? 255 * Pick(2) : Pick(256);
         if (Pick(2) == 0) {
@@ -201,7 +201,8 @@ TEST(FormTorture, NestedEventsNeverBreakTheWindowOrTheLines) {
             EXPECT_FALSE(afterClose) << "a line was sent after the window closed";
             const std::string& line = call.texts.at(0);
             std::string text;
-            if (ReadLine(line, true, text) && (text == "Hueloom Loaded" || text == "Hueloom Unload")) {
+            if (ReadLine(line, true, text) &&
+                (text == "Hueloom Loaded" || text == "Hueloom Unload")) {
                 announcedUnload += text == "Hueloom Unload";
                 continue;
             }

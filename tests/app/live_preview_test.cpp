@@ -22,13 +22,13 @@ TEST(LivePreview, TypingOneCharacterDrawsItInColumn2sColour) {
     f.Bar("Blue2").Move(10);
     f.Bar("red3").Move(255);  // unused by a one-character line
     f.Text1().Type(u"a");
-    EXPECT_EQ(PreviewOps(f),
-              (std::vector<std::string>{
-                  "ScaleMode?", "ScaleMode=3", "FontName=Arial", "FontSize=10", "FontBold=False",
-                  "FontItalic=False", "FontUnderline=False", "FontStrikethru=False",
-                  "AutoRedraw=True", "ForeColor=0", "Cls",
-                  "ForeColor=" + std::to_string(PackedColour(230, 20, 10)), "CurrentY=0",
-                  "CurrentX=2", "Print a", "TextWidth a", "ScaleMode=1"}));
+    EXPECT_EQ(
+        PreviewOps(f),
+        (std::vector<std::string>{
+            "ScaleMode?", "ScaleMode=3", "FontName=Arial", "FontSize=10", "FontBold=False",
+            "FontItalic=False", "FontUnderline=False", "FontStrikethru=False", "AutoRedraw=True",
+            "ForeColor=0", "Cls", "ForeColor=" + std::to_string(PackedColour(230, 20, 10)),
+            "CurrentY=0", "CurrentX=2", "Print a", "TextWidth a", "ScaleMode=1"}));
     // Deleting the line clears the preview and draws nothing.
     PreviewOps(f).clear();
     f.Text1().SetText(u"");

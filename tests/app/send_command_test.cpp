@@ -8,11 +8,11 @@
 namespace hueloom::testing {
 namespace {
 
-const char* const kBars[] = {"red1",  "Green1", "Blue1",  "red2",  "Green2",  "Blue2",
-                             "red3",  "Green3", "Blue3",  "red4",  "green4",  "blue4",
-                             "red5",  "green5", "blue5",  "red61", "green6",  "blue6",
-                             "red7",  "green7", "blue7",  "red8",  "green8",  "blue8",
-                             "red9",  "green9", "blue9",  "red10", "green10", "blue10"};
+const char* const kBars[] = {"red1", "Green1", "Blue1", "red2",  "Green2",  "Blue2",
+                             "red3", "Green3", "Blue3", "red4",  "green4",  "blue4",
+                             "red5", "green5", "blue5", "red61", "green6",  "blue6",
+                             "red7", "green7", "blue7", "red8",  "green8",  "blue8",
+                             "red9", "green9", "blue9", "red10", "green10", "blue10"};
 const char* const kSwatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
                                  "color6", "color7", "color8", "color9", "color10"};
 
@@ -31,8 +31,9 @@ void SetColumns(FormFixture& f) {
 // The line the fade engine makes of the text over the first `columns` stops.
 std::string FadedBy(int columns, std::u16string_view text) {
     std::vector<Component> stops;
-    for (int bar = 0; bar < 3 * columns; ++bar) stops.push_back(static_cast<Component>(BarValue(bar)));
-    return Ansi(FadeOverStops(stops, text, false));
+    for (int bar = 0; bar < 3 * columns; ++bar)
+        stops.push_back(static_cast<Component>(BarValue(bar)));
+    return Ansi(FadeColumns(stops, text, false));
 }
 
 std::string EnabledSwatches(FormFixture& f) {
@@ -148,8 +149,7 @@ TEST(Send, WhatHappensDuringAYieldRunsNestedAndTheOuterSendCompletes) {
         if (yield == 1) g.controls.Select("fade3");
     };
     g.Click();
-    EXPECT_EQ(g.LinesSent(),
-              (std::vector<std::string>{FadedBy(10, u"ab"), FadedBy(3, u"ab")}));
+    EXPECT_EQ(g.LinesSent(), (std::vector<std::string>{FadedBy(10, u"ab"), FadedBy(3, u"ab")}));
     EXPECT_EQ(EnabledSwatches(g), "1110000000");
 }
 

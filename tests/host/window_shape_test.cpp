@@ -35,10 +35,9 @@ TEST(WindowShape, NotchedRegionIsTheOutlineMinusThePolygon) {
     ScopedWindowSystem installed(ws);
     ApplyNotchedRegion(form);
 
-    EXPECT_EQ(Operations(ws),
-              (std::vector<std::string>{"CreatePolygonRgn", "CreateRectRgn", "CreateRectRgn",
-                                        "CombineRgn", "SetWindowRgn", "DeleteObject",
-                                        "DeleteObject"}));
+    EXPECT_EQ(Operations(ws), (std::vector<std::string>{
+                                  "CreatePolygonRgn", "CreateRectRgn", "CreateRectRgn",
+                                  "CombineRgn", "SetWindowRgn", "DeleteObject", "DeleteObject"}));
     const auto& calls = ws.calls();
     EXPECT_EQ(calls[0].args, (std::vector<std::int64_t>{12, kFillAlternate}));
     ASSERT_EQ(calls[0].points.size(), 12u);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/toolkit.h"
 #include "host/inprocess/recording_surface.h"
+#include "host/toolkit.h"
 
 namespace hueloom {
 namespace {

@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
+#include "host/inprocess/recording_surface.h"
 #include "host/toolkit.h"
 #include "preview/render.h"
-#include "host/inprocess/recording_surface.h"
 
 namespace hueloom {
 namespace {

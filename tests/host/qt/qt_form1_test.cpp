@@ -80,19 +80,31 @@ class QtForm1Test : public QObject {
                     << bars[k][c] << "QScrollBar" << QRect(40 * k + 8 * (c + 1), 48, 9, 57);
             }
         }
-        QTest::newRow("Slider1") << "Slider1" << "QSlider" << QRect(0, 112, 401, 17);
-        QTest::newRow("Text1") << "Text1" << "QLineEdit" << QRect(0, 136, 401, 19);
-        QTest::newRow("Picture1") << "Picture1" << "picture" << QRect(0, 160, 401, 33);
-        QTest::newRow("Command1") << "Command1" << "QPushButton" << QRect(0, 200, 57, 17);
-        QTest::newRow("Label1") << "Label1" << "QLabel" << QRect(232, 200, 57, 17);
-        QTest::newRow("fade3") << "fade3" << "QRadioButton" << QRect(272, 200, 25, 17);
-        QTest::newRow("fade4") << "fade4" << "QRadioButton" << QRect(304, 200, 25, 17);
-        QTest::newRow("fade5") << "fade5" << "QRadioButton" << QRect(336, 200, 33, 17);
-        QTest::newRow("fade10") << "fade10" << "QRadioButton" << QRect(368, 200, 33, 17);
+        QTest::newRow("Slider1") << "Slider1"
+                                 << "QSlider" << QRect(0, 112, 401, 17);
+        QTest::newRow("Text1") << "Text1"
+                               << "QLineEdit" << QRect(0, 136, 401, 19);
+        QTest::newRow("Picture1") << "Picture1"
+                                  << "picture" << QRect(0, 160, 401, 33);
+        QTest::newRow("Command1") << "Command1"
+                                  << "QPushButton" << QRect(0, 200, 57, 17);
+        QTest::newRow("Label1") << "Label1"
+                                << "QLabel" << QRect(232, 200, 57, 17);
+        QTest::newRow("fade3") << "fade3"
+                               << "QRadioButton" << QRect(272, 200, 25, 17);
+        QTest::newRow("fade4") << "fade4"
+                               << "QRadioButton" << QRect(304, 200, 25, 17);
+        QTest::newRow("fade5") << "fade5"
+                               << "QRadioButton" << QRect(336, 200, 33, 17);
+        QTest::newRow("fade10") << "fade10"
+                                << "QRadioButton" << QRect(368, 200, 33, 17);
         // Inside their swatches' inner area (2-pixel border): on or beyond its edge.
-        QTest::newRow("Picture2") << "Picture2" << "picture" << QRect(42, 2, 1, 41);
-        QTest::newRow("Picture3") << "Picture3" << "picture" << QRect(2, 42, 41, 1);
-        QTest::newRow("Picture4") << "Picture4" << "picture" << QRect(42, 2, 1, 41);
+        QTest::newRow("Picture2") << "Picture2"
+                                  << "picture" << QRect(42, 2, 1, 41);
+        QTest::newRow("Picture3") << "Picture3"
+                                  << "picture" << QRect(2, 42, 41, 1);
+        QTest::newRow("Picture4") << "Picture4"
+                                  << "picture" << QRect(42, 2, 1, 41);
     }
     void placesEveryControlFromTwips() {
         QFETCH(QString, name);
