@@ -261,7 +261,7 @@ void CheckSends(const Form& form, const std::vector<Component>& values,
     Report(ToAnsiCodePage(line).find('\xE9') != std::string::npos,
            "the line goes out in code page 1252 (\xE9 for its letter e acute)");
     // The preview draws the fade over ten stops: its first colour tag colours the first letter.
-    const std::u16string preview = FadeOverStops(values, line, true);
+    const std::u16string preview = FadeColumns(values, line, true);
     const std::string code(preview.begin() + preview.find(u'#') + 1,
                            preview.begin() + preview.find(u'#') + 7);
     const auto packed = static_cast<COLORREF>(std::strtoul(code.c_str(), nullptr, 16));
@@ -275,7 +275,7 @@ void CheckSends(const Form& form, const std::vector<Component>& values,
         form.Click(option);
         form.Click(kSend);
         const std::vector<Component> stops(values.begin(), values.begin() + 3 * columns);
-        ExpectPosted(FadeOverStops(stops, line, false));
+        ExpectPosted(FadeColumns(stops, line, false));
     }
     std::string wrong;
     for (int column = 3; column < kColumns; ++column) {
