@@ -2,6 +2,7 @@
 // to the user in the preview strip, and goes no further.
 #include "app/form1.h"
 #include "app/stopped_notice.h"
+#include "fade/text_length.h"
 #include "host/error.h"
 
 namespace hueloom {
@@ -53,8 +54,10 @@ void Form1::TellWhyItStopped(std::exception_ptr error, bool sending) noexcept {
         try {
             std::rethrow_exception(error);
         } catch (const Error& failure) {
-            if (failure.number() == kOverflowErrorNumber) {
-                ShowLineTooLong(Picture1.Surface(), Text1.Text().size(), sending);
+            // An overflow is the line's length only where the line is too long to fade.
+            const std::size_t length = Text1.Text().size();
+            if (failure.number() == kOverflowErrorNumber && length > kMaxFadeLength) {
+                ShowLineTooLong(Picture1.Surface(), length, sending);
             } else {
                 ShowStopped(Picture1.Surface(), failure.what(), sending);
             }

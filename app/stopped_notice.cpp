@@ -51,7 +51,7 @@ void ShowLineTooLong(DrawingSurface& surface, std::size_t length, bool sending) 
 }
 
 void ShowStopped(DrawingSurface& surface, std::string_view what, bool sending) {
-    ShowTwoLines(surface, sending ? u"Not sent: an error stopped Send." : u"The preview stopped.",
+    ShowTwoLines(surface, sending ? u"Not sent: an error stopped Send." : u"Stopped by an error.",
                  u"Error: " + PlainText(what));
 }
 

@@ -12,7 +12,7 @@ class DrawingSurface;
 // With sending set it also says that nothing was sent.
 void ShowLineTooLong(DrawingSurface& surface, std::size_t length, bool sending);
 
-// Any other error that ended the preview or Send.
+// Any other error that ended a handler; with sending set, Send.
 void ShowStopped(DrawingSurface& surface, std::string_view what, bool sending);
 
 }  // namespace hueloom

@@ -9,12 +9,12 @@
 #include "cli/options.h"
 #include "cli/platform.h"
 #include "cli/utf8.h"
+#include "fade/fade_over_stops.h"
 #include "fade/text_length.h"
 
 namespace hueloom::cli {
 namespace {
 
-constexpr std::size_t kTenStops = 10;
 constexpr std::size_t kFlushSize = 256 * 1024;
 // No line of more bytes can be within the fade's limit in UTF-16 code units.
 constexpr std::size_t kMaxLineBytes = kMaxFadeLength * kMaxUtf8BytesPerUnit;
@@ -80,7 +80,7 @@ int Run(int argc, char** argv) {
     std::variant<Options, int> read = ReadOptions(CommandLineArguments(argc, argv));
     if (const int* status = std::get_if<int>(&read)) return *status;
     Options& options = std::get<Options>(read);
-    if (options.settings.wavy && options.settings.stops.size() == kTenStops) {
+    if (options.settings.wavy && options.settings.stops.size() == kStopsThatNeverWave) {
         std::fputs(
             "hueloom-fade: --wavy is ignored with 10 stops: the ten-stop fade writes no "
             "wave tags\n",

@@ -19,6 +19,8 @@ namespace hueloom {
 
 inline constexpr std::size_t kMinFadeStops = 2;
 inline constexpr std::size_t kMaxFadeStops = 16;
+// The ten-stop fade writes no wave tags, whatever its flag says.
+inline constexpr std::size_t kStopsThatNeverWave = 10;
 
 namespace detail {
 
@@ -40,7 +42,6 @@ inline void HalvesSplit(std::int16_t length, std::span<std::int16_t> lengths) {
 // Inline, so the window's fades, with their counts known, carry no checks for others.
 inline std::u16string FadeOverStops(std::span<const ColorStop> stops, std::u16string_view text,
                                     bool wavy, Characters characters = Characters::kCodeUnits) {
-    constexpr std::size_t kTenStops = 10;
     if (stops.size() < kMinFadeStops || stops.size() > kMaxFadeStops) {
         throw std::invalid_argument("a fade needs 2 to 16 colour stops");
     }
@@ -56,7 +57,8 @@ inline std::u16string FadeOverStops(std::span<const ColorStop> stops, std::u16st
     } else {
         RoundRobinSplit(static_cast<std::int16_t>(count), part_lengths);
     }
-    return FadeParts(text, stops, part_lengths, wavy && stops.size() != kTenStops, characters);
+    return FadeParts(text, stops, part_lengths, wavy && stops.size() != kStopsThatNeverWave,
+                     characters);
 }
 
 }  // namespace hueloom

@@ -80,5 +80,14 @@ TEST(ColourColumns, ADisabledSwatchStillFollowsItsBars) {
     EXPECT_EQ(f.Box("color10").backColor(), Colour(PackedColour(200, 0, 0)));
 }
 
+// A value beyond 16 bits ends the grey update before it paints; the strip
+// tells the overflow as it is, not as a line too long to fade.
+TEST(ColourColumns, AnOverflowOutsideTheLineIsToldAsItIs) {
+    FormFixture f;
+    f.controls.slider("Slider1").Move(70000);
+    EXPECT_EQ(f.Box("Color1").backColor(), std::nullopt);
+    EXPECT_EQ(PrintedText(f.Box("Picture1").surface().ops), "Stopped by an error.Error: Overflow");
+}
+
 }  // namespace
 }  // namespace hueloom::testing

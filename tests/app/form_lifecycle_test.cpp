@@ -78,10 +78,10 @@ TEST(FormLifecycle, ACloseDuringSendsYieldAbandonsTheRestOfSend) {
         f.Window().Show();
         f.Text1().SetText(u"Hi");
         f.windows.ClearCalls();
-        f.toolkit.yields = 0;
+        f.toolkit.calls = 0;
         bool releasedInside = false;
-        f.toolkit.onYield = [&](int yield) {
-            if (yield == c.closeAtYield) f.Window().UserClose();
+        f.toolkit.pendingEvent = [&] {
+            if (f.toolkit.calls == c.closeAtYield) f.Window().UserClose();
             releasedInside = releasedInside || f.Window().released();
         };
         f.Click();
@@ -97,8 +97,8 @@ TEST(FormLifecycle, ACloseDuringSendsYieldAbandonsTheRestOfSend) {
 // Closed during the start announcement: no topmost band, no region.
 TEST(FormLifecycle, ACloseDuringActivationSkipsTheShaping) {
     FormFixture f;
-    f.toolkit.onYield = [&](int yield) {
-        if (yield == 1) f.Window().UserClose();
+    f.toolkit.pendingEvent = [&] {
+        if (f.toolkit.calls == 1) f.Window().UserClose();
     };
     f.Window().Show();
     EXPECT_EQ(f.LinesSent(), (std::vector<std::string>{kLoaded, kUnload}));

@@ -67,7 +67,7 @@ struct Torture {
     Torture(FormFixture& fixture, unsigned seed, int maxDepth, int budget)
         : f(fixture), random(seed), maxDepth(maxDepth), budget(budget), closable(budget / 2) {
         texts.insert(AsSent(f.Text1().text()));
-        f.toolkit.onYield = [this](int) { Yield(); };
+        f.toolkit.pendingEvent = [this] { Yield(); };
     }
 
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }

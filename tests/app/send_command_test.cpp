@@ -130,7 +130,7 @@ TEST(Send, WhatHappensDuringAYieldRunsNestedAndTheOuterSendCompletes) {
     FormFixture f;
     f.Text1().SetText(u"Hello");
     bool clicked = false;
-    f.toolkit.onYield = [&](int) {
+    f.toolkit.pendingEvent = [&] {
         if (!std::exchange(clicked, true)) f.Click();
     };
     f.Click();
@@ -144,9 +144,9 @@ TEST(Send, WhatHappensDuringAYieldRunsNestedAndTheOuterSendCompletes) {
     FormFixture g;
     SetColumns(g);
     g.Text1().SetText(u"ab");
-    g.toolkit.yields = 0;
-    g.toolkit.onYield = [&](int yield) {
-        if (yield == 1) g.controls.Select("fade3");
+    g.toolkit.calls = 0;
+    g.toolkit.pendingEvent = [&] {
+        if (g.toolkit.calls == 1) g.controls.Select("fade3");
     };
     g.Click();
     EXPECT_EQ(g.LinesSent(), (std::vector<std::string>{FadedBy(10, u"ab"), FadedBy(3, u"ab")}));

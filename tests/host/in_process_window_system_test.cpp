@@ -104,5 +104,17 @@ TEST_F(Tree, SetWindowPosMovesAndMarksTheTopmostBand) {
     EXPECT_FALSE(ws.IsTopmost(top));
 }
 
+// The program's window system keeps no record: a long session's lines go
+// where they are sent and nowhere else.
+TEST(InProcessWindowSystem, WithRecordingOffMessagesArriveAndNothingIsKept) {
+    InProcessWindowSystem ws(CallRecording::kOff);
+    const Hwnd box = ws.AddWindow(0, "richcntl");
+    const std::string line(1 << 20, 'x');
+    ws.SendMessageA(box, kWmSetText, 0, reinterpret_cast<std::intptr_t>(line.c_str()));
+    EXPECT_EQ(ws.FindWindowA("richcntl", nullptr), box);
+    EXPECT_EQ(ws.Title(box), line);
+    EXPECT_TRUE(ws.calls().empty());
+}
+
 }  // namespace
 }  // namespace hueloom

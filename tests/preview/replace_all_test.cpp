@@ -7,18 +7,10 @@
 #include "host/inprocess/recording_surface.h"
 #include "host/toolkit.h"
 #include "preview/render.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {
-
-struct CountingToolkit : Toolkit {
-    int calls = 0;
-    std::function<void()> on_yield;
-    void DoEvents() override {
-        ++calls;
-        if (on_yield) on_yield();
-    }
-};
 
 TEST(ReplaceAll, ReplacesEveryOccurrenceAndYieldsOncePerReplacement) {
     const struct {
@@ -50,7 +42,7 @@ TEST(ReplaceAll, WorksOnItsOwnCopyWhileHandlersRun) {
     std::u16string find = u"\r";
     CountingToolkit toolkit;
     // A handler changes the caller's texts, reallocating them.
-    toolkit.on_yield = [&] {
+    toolkit.pendingEvent = [&] {
         text.assign(1000, u'?');
         find.assign(1, u'e');
     };

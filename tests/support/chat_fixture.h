@@ -11,18 +11,9 @@
 #include "host/ansi_code_page.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom::testing {
-
-// Counts yields and runs the test's script at each one.
-struct ScriptedToolkit : Toolkit {
-    int yields = 0;
-    std::function<void(int yield)> onYield;  // 1 for the first yield
-    void DoEvents() override {
-        ++yields;
-        if (onYield) onYield(yields);
-    }
-};
 
 // The chat client's windows: frame > area > room > input box and six icons.
 struct ChatTree {
@@ -58,7 +49,7 @@ inline const std::string kUnload =
 struct ChatFixture {
     InProcessWindowSystem windows;
     ScopedWindowSystem useWindows{windows};
-    ScriptedToolkit toolkit;
+    CountingToolkit toolkit;  // a test scripts what its yields do
     ScopedToolkit useToolkit{toolkit};
     ChatTree chat{windows};
 
