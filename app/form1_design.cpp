@@ -15,19 +15,39 @@ constexpr int kBarTop = 720;
 constexpr int kBarWidth = 135;
 constexpr int kBarHeight = 855;
 
+// The Windows program's identifiers: the bars from 101 and the swatches from
+// 201, column by column, and the rest of the window from 301.
+constexpr int kFirstBarId = 101;
+constexpr int kFirstSwatchId = 201;
+
 constexpr ControlDesign Swatch(std::string_view name, int column) {
-    return {kPictureBox, name, {kColumnPitch * (column - 1), 0, kSwatchSize, kSwatchSize}};
+    return {.kind = kPictureBox,
+            .name = name,
+            .place = {kColumnPitch * (column - 1), 0, kSwatchSize, kSwatchSize},
+            .controlId = kFirstSwatchId + column - 1};
 }
 
 // Component 1 red, 2 green, 3 blue; minimum 0 at the top, 255 at the bottom.
 constexpr ControlDesign Bar(std::string_view name, int column, int component) {
     const int left = kColumnPitch * (column - 1) + 120 * component;
-    return {kScrollBar, name, {left, kBarTop, kBarWidth, kBarHeight}, {}, {}, 0, 255, 1, 1};
+    return {.kind = kScrollBar,
+            .name = name,
+            .place = {left, kBarTop, kBarWidth, kBarHeight},
+            .min = 0,
+            .max = 255,
+            .smallChange = 1,
+            .largeChange = 1,
+            .controlId = kFirstBarId + 3 * (column - 1) + component - 1};
 }
 
 constexpr ControlDesign Option(std::string_view name, std::u16string_view caption, int left,
-                               int width, bool selected = false) {
-    return {kOptionButton, name, {left, 3000, width, 255}, {}, caption, 0, 0, 0, 0, selected};
+                               int width, int id, bool selected = false) {
+    return {.kind = kOptionButton,
+            .name = name,
+            .place = {left, 3000, width, 255},
+            .caption = caption,
+            .selected = selected,
+            .controlId = id};
 }
 
 // A column of the window to a line.
@@ -43,19 +63,23 @@ constexpr std::array kControls{
     Swatch("color8", 8), Bar("red8", 8, 1), Bar("green8", 8, 2), Bar("blue8", 8, 3),
     Swatch("color9", 9), Bar("red9", 9, 1), Bar("green9", 9, 2), Bar("blue9", 9, 3),
     Swatch("color10", 10), Bar("red10", 10, 1), Bar("green10", 10, 2), Bar("blue10", 10, 3),
-    // One pixel across, at or beyond the edge of the swatch that holds them.
+    // One pixel across, at or beyond the edge of the swatch that holds them; no identifier.
     ControlDesign{kPictureBox, "Picture2", {600, 0, 15, 615}, "Color3"},
     ControlDesign{kPictureBox, "Picture3", {0, 600, 615, 15}, "Color1"},
     ControlDesign{kPictureBox, "Picture4", {600, 0, 15, 615}, "color5"},
-    ControlDesign{kSlider, "Slider1", {0, 1680, 6015, 255}, {}, {}, 0, 255, 1, 5},
-    ControlDesign{kTextBox, "Text1", {0, 2040, 6015, 285}},
-    ControlDesign{kPictureBox, "Picture1", {0, 2400, 6015, 495}},
-    ControlDesign{kCommandButton, "Command1", {0, 3000, 855, 255}, {}, u"Send"},
-    ControlDesign{kLabel, "Label1", {3480, 3000, 855, 255}, {}, u"Fades"},
-    Option("fade3", u"3", 4080, 375),
-    Option("fade4", u"4", 4560, 375),
-    Option("fade5", u"5", 5040, 495),
-    Option("fade10", u"10", 5520, 495, true),
+    ControlDesign{.kind = kSlider, .name = "Slider1", .place = {0, 1680, 6015, 255},
+                  .min = 0, .max = 255, .smallChange = 1, .largeChange = 5, .controlId = 301},
+    ControlDesign{.kind = kTextBox, .name = "Text1", .place = {0, 2040, 6015, 285}, .controlId = 302},
+    ControlDesign{.kind = kPictureBox, .name = "Picture1", .place = {0, 2400, 6015, 495},
+                  .controlId = 303},
+    ControlDesign{.kind = kCommandButton, .name = "Command1", .place = {0, 3000, 855, 255},
+                  .caption = u"Send", .controlId = 304},
+    ControlDesign{.kind = kLabel, .name = "Label1", .place = {3480, 3000, 855, 255},
+                  .caption = u"Fades", .controlId = 305},
+    Option("fade3", u"3", 4080, 375, 306),
+    Option("fade4", u"4", 4560, 375, 307),
+    Option("fade5", u"5", 5040, 495, 308),
+    Option("fade10", u"10", 5520, 495, 309, true),
 };
 // clang-format on
 

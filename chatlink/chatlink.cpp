@@ -4,7 +4,6 @@
 #include <string>
 
 #include "chatlink/chat_client_classes.h"
-#include "host/ansi_code_page.h"
 #include "host/toolkit.h"
 
 namespace hueloom {
@@ -29,7 +28,7 @@ std::string AnsiLine(std::u16string_view line) {
     for (char16_t& unit : text) {
         if (unit == u'\0') unit = u'?';
     }
-    return ToAnsiCodePage(text);
+    return CurrentWindowSystem().ToAnsiCodePage(text);
 }
 
 void SetText(Hwnd window, const std::string& text) {

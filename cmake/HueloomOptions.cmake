@@ -2,9 +2,10 @@
 include_guard(GLOBAL)
 
 # The fade arithmetic must round exactly as written: a fused multiply-add
-# would change which values land on a tie, so contraction stays off.
+# would change which values land on a tie, so contraction stays off. The
+# headers use C++20, so whoever links a Hueloom library compiles as C++20 too.
 function(hueloom_apply_options target)
-    target_compile_features(${target} PRIVATE cxx_std_20)
+    target_compile_features(${target} PUBLIC cxx_std_20)
     if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -ffp-contract=off)
     elseif(MSVC)

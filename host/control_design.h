@@ -46,6 +46,9 @@ struct ControlDesign {
     int smallChange = 0;
     int largeChange = 0;
     bool selected = false;  // option buttons
+    // The identifier the Windows program gives the control's window (what
+    // GetDlgItem finds); 0 for none.
+    int controlId = 0;
 };
 
 // A top-level window with a fixed border and a close box only.

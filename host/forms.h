@@ -5,9 +5,11 @@
 
 namespace hueloom {
 
-// A form is loaded from its creation until its unload has finished.
+// A form is loaded from its creation until its unload has finished. A front
+// end's window owns its form through this interface, whatever the form is.
 class Form {
   public:
+    virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -16,7 +18,6 @@ class Form {
 
   protected:
     Form();
-    ~Form();
     // Its unload has finished: it leaves Forms().
     void LeaveForms();
 };

@@ -1,6 +1,8 @@
 // The installed window system, and the empty one used when none is.
 #include "host/window_system.h"
 
+#include "host/windows_1252.h"
+
 namespace hueloom {
 namespace {
 
@@ -23,6 +25,13 @@ NoWindowSystem no_window_system;
 WindowSystem* installed_window_system = nullptr;
 
 }  // namespace
+
+std::string WindowSystem::ToAnsiCodePage(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (char16_t unit : text) bytes.push_back(ToWindows1252(unit));
+    return bytes;
+}
 
 WindowSystem& CurrentWindowSystem() {
     return installed_window_system != nullptr ? *installed_window_system : no_window_system;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace hueloom {
 
@@ -46,6 +48,11 @@ class WindowSystem {
     virtual int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) = 0;
     // Frees a region the program no longer needs; never one given to a window.
     virtual bool DeleteObject(Hrgn region) = 0;
+
+    // Text for the 8-bit calls, in the host's ANSI code page. Where the host
+    // has none of its own: Windows-1252, with '?' for every code unit the page
+    // cannot represent (each half of a surrogate pair included).
+    virtual std::string ToAnsiCodePage(std::u16string_view text);
 };
 
 // The window system installed now. With none installed it is one where every

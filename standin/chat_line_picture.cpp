@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/qt/qt_drawing_surface.h"
+#include "qt/qt_drawing_surface.h"
 #include "host/toolkit.h"
 #include "preview/render.h"
 #include "standin/extent_surface.h"

@@ -15,7 +15,7 @@ cmake --build "$build" -j "$(nproc)" --target hueloom
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-cp "$build/host/win32/hueloom.exe" "$stage/"
+cp "$build/win32/hueloom.exe" "$stage/"
 # The text is read on Windows: CR LF line ends.
 sed 's/$/\r/' >"$stage/README.txt" <<'TEXT'
 Hueloom 2.0

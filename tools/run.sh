@@ -9,6 +9,6 @@ cmake --build build -j "$(nproc)" --target hueloom
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
     echo "run: no display here, so the window opens on a virtual one (xvfb-run)"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" build/host/qt/hueloom
+    exec xvfb-run -a -s "-screen 0 1024x768x24" build/programs/hueloom
 fi
-exec build/host/qt/hueloom
+exec build/programs/hueloom

@@ -21,7 +21,7 @@ if [[ "${HUELOOM_ON_VIRTUAL_SCREEN:-}" != 1 ]]; then
 fi
 
 # From here on the script runs on the virtual screen.
-"$build_dir/host/qt/hueloom" &
+"$build_dir/programs/hueloom" &
 program=$!
 trap 'kill "$program" 2>/dev/null || true' EXIT
 

@@ -74,9 +74,9 @@ else
 fi
 standin="$build/standin/win32/hueloom_chat_standin.exe"
 sender="$build/standin/win32/hueloom_send_lines.exe"
-program="$build/host/win32/hueloom.exe"
+program="$build/win32/hueloom.exe"
 driver="$build/standin/win32/hueloom_window_driver.exe"
-unit_tests="$build/host/win32/hueloom_win32_test.exe"
+unit_tests="$build/tests/win32/hueloom_win32_test.exe"
 
 # --- a virtual display and a throwaway Wine prefix -------------------------------
 scratch=$(mktemp -d)

@@ -8,7 +8,7 @@ windows_build() {
         >/dev/null
     cmake --build "$build" -j "$(nproc)" --target hueloom hueloom_chat_standin \
         hueloom_window_driver
-    program="$build/host/win32/hueloom.exe"
+    program="$build/win32/hueloom.exe"
     standin="$build/standin/win32/hueloom_chat_standin.exe"
     driver="$build/standin/win32/hueloom_window_driver.exe"
 }

@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "fade/fade.h"
-#include "host/qt/qt_form1.h"
-#include "host/qt/qt_picture_box.h"
-#include "host/qt/qt_toolkit.h"
+#include "qt/qt_form1.h"
+#include "qt/qt_picture_box.h"
+#include "qt/qt_toolkit.h"
 #include "preview/render.h"
 
 namespace hueloom {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fade/fade.h"
-#include "host/qt/qt_drawing_surface.h"
+#include "qt/qt_drawing_surface.h"
 #include "preview/render.h"
 
 namespace {

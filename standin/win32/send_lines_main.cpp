@@ -15,9 +15,9 @@
 
 #include "chatlink/chatlink.h"
 #include "host/toolkit.h"
-#include "host/win32/win32_handles.h"
-#include "host/win32/win32_toolkit.h"
-#include "host/win32/win32_window_system.h"
+#include "win32/win32_handles.h"
+#include "win32/win32_toolkit.h"
+#include "win32/win32_window_system.h"
 #include "host/window_shape.h"
 
 namespace hueloom {

@@ -13,25 +13,26 @@
 #include <vector>
 
 #include "app/column_fade.h"
+#include "app/form1_design.h"
 #include "fade/fade.h"
-#include "host/ansi_code_page.h"
 // clang-format off
-#include "host/win32/win32_messages.h"
+#include "win32/win32_messages.h"
 #include <shellapi.h>  // after <windows.h>, whose types it uses
 // clang-format on
 #include "standin/win32/standin_log.h"
+#include "win32/win32_window_system.h"
 
 namespace hueloom {
 namespace {
 
-// The window's fixed identifiers (what GetDlgItem finds).
-constexpr int kFirstBar = 101;  // red1, Green1, Blue1, red2, ... column by column
-constexpr int kFirstSwatch = 201;
-constexpr int kSlider = 301, kText = 302, kPicture = 303, kSend = 304, kLabel = 305;
-constexpr int kOptions[] = {306, 307, 308, 309};  // fade3, fade4, fade5, fade10
 constexpr int kColumns = 10;
 
 int failures = 0;
+
+// The bytes the program sends for a text: the system's own conversion.
+std::string ToAnsiCodePage(std::u16string_view text) {
+    return Win32WindowSystem().ToAnsiCodePage(text);
+}
 
 void Report(bool ok, const std::string& what, const std::string& detail = {}) {
     if (!ok) ++failures;
@@ -118,18 +119,33 @@ std::u16string TextOf(HWND control) {
     return text;
 }
 
+// The identifiers of the design's controls of a kind that have one, in the
+// design's order: the bars and the swatches come column by column.
+std::vector<int> IdentifiersOf(ControlKind kind) {
+    std::vector<int> ids;
+    for (const ControlDesign& design : Form1Controls()) {
+        if (design.kind == kind && design.controlId != 0) ids.push_back(design.controlId);
+    }
+    return ids;
+}
+
+// The window's controls, found as GetDlgItem finds them, by the design's identifiers.
 struct Form {
     HWND window = nullptr;
+    std::vector<int> bars = IdentifiersOf(ControlKind::kScrollBar);
+    std::vector<int> pictures = IdentifiersOf(ControlKind::kPictureBox);  // swatches, Picture1
+
     HWND Item(int id) const { return ::GetDlgItem(window, id); }
-    HWND Bar(int column, int component) const { return Item(kFirstBar + 3 * column + component); }
-    HWND Swatch(int column) const { return Item(kFirstSwatch + column); }
+    HWND Item(std::string_view name) const { return Item(FindControl(name)->controlId); }
+    HWND Bar(int column, int component) const { return Item(bars.at(3 * column + component)); }
+    HWND Swatch(int column) const { return Item(pictures.at(column)); }
     // As the system reports a bar's or the slider's move to the window.
     void Scroll(HWND control, UINT message, int code, int position = 0) const {
         ::SendMessageW(window, message, MAKEWPARAM(code, position),
                        reinterpret_cast<LPARAM>(control));
     }
     void Key(HWND control, WPARAM key) const { ::SendMessageW(control, WM_KEYDOWN, key, 1); }
-    void Click(int id) const { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
+    void Click(std::string_view name) const { ::SendMessageW(Item(name), BM_CLICK, 0, 0); }
 };
 
 // Waits for the window, then for its start: the announcement is sent before
@@ -170,21 +186,28 @@ void CheckLayout(const Form& form) {
            std::strcmp(place, "402x217 at 190,155") == 0 ? "" : place);
 
     std::string wrong;
-    const auto expect = [&](int id, const char* className) {
-        const HWND item = form.Item(id);
-        if (item == nullptr || ClassOf(item) != className || ::GetParent(item) != form.window) {
-            wrong += ' ' + std::to_string(id);
+    const std::string boxClass = ClassOf(form.Item("Picture1"));
+    const auto classFor = [&](ControlKind kind) -> std::string {
+        switch (kind) {
+            case ControlKind::kScrollBar: return "ScrollBar";
+            case ControlKind::kPictureBox: return boxClass;
+            case ControlKind::kSlider: return "msctls_trackbar32";
+            case ControlKind::kTextBox: return "Edit";
+            case ControlKind::kLabel: return "Static";
+            case ControlKind::kCommandButton:
+            case ControlKind::kOptionButton: return "Button";
         }
+        return {};
     };
-    for (int id = kFirstBar; id < kFirstBar + 3 * kColumns; ++id) expect(id, "ScrollBar");
-    const std::string boxClass = ClassOf(form.Item(kPicture));
-    for (int id = kFirstSwatch; id < kFirstSwatch + kColumns; ++id) expect(id, boxClass.c_str());
-    expect(kSlider, "msctls_trackbar32");
-    expect(kText, "Edit");
-    expect(kSend, "Button");
-    expect(kLabel, "Static");
-    for (int id : kOptions) expect(id, "Button");
-    const LONG groupStyle = ::GetWindowLongW(form.Item(kOptions[0]), GWL_STYLE);
+    for (const ControlDesign& design : Form1Controls()) {
+        if (design.controlId == 0) continue;
+        const HWND item = form.Item(design.controlId);
+        if (item == nullptr || ClassOf(item) != classFor(design.kind) ||
+            ::GetParent(item) != form.window) {
+            wrong += ' ' + std::string(design.name);
+        }
+    }
+    const LONG groupStyle = ::GetWindowLongW(form.Item("fade3"), GWL_STYLE);
     if ((groupStyle & WS_GROUP) == 0 || (groupStyle & 0xF) != BS_AUTORADIOBUTTON) wrong += " group";
     // Picture2..Picture4 inside Color3, Color1 and color5.
     for (int column : {2, 0, 4}) {
@@ -240,7 +263,7 @@ std::vector<Component> SetBars(const Form& form) {
     }
     std::string wrong;
     for (int i = 0; i < 3 * kColumns; ++i) {
-        const HWND bar = form.Item(kFirstBar + i);
+        const HWND bar = form.Item(form.bars.at(i));
         if (win32::ScrollValue(bar) != values[i]) wrong += " bar" + std::to_string(i + 1);
     }
     for (int column = 0; column < kColumns; ++column) {
@@ -256,8 +279,8 @@ std::vector<Component> SetBars(const Form& form) {
 
 void CheckSends(const Form& form, const std::vector<Component>& values,
                 const std::u16string& line) {
-    SetText(form.Item(kText), line);
-    Report(TextOf(form.Item(kText)) == line, "Text1 holds the line (Unicode)");
+    SetText(form.Item("Text1"), line);
+    Report(TextOf(form.Item("Text1")) == line, "Text1 holds the line (Unicode)");
     Report(ToAnsiCodePage(line).find('\xE9') != std::string::npos,
            "the line goes out in code page 1252 (\xE9 for its letter e acute)");
     // The preview draws the fade over ten stops: its first colour tag colours the first letter.
@@ -267,13 +290,14 @@ void CheckSends(const Form& form, const std::vector<Component>& values,
     const auto packed = static_cast<COLORREF>(std::strtoul(code.c_str(), nullptr, 16));
     const COLORREF first = RGB(GetBValue(packed), GetGValue(packed), GetRValue(packed));
     const RECT firstGlyph{0, 0, 14, 18};
-    Report(AreaHolds(form.Item(kPicture), firstGlyph, first, 24),
+    Report(AreaHolds(form.Item("Picture1"), firstGlyph, first, 24),
            "preview's first letter in the fade's first colour", Hex(first));
     // fade10 is selected at the start; then 5, 4 and 3.
-    const int order[][2] = {{309, 10}, {308, 5}, {307, 4}, {306, 3}};
+    const std::pair<std::string_view, int> order[] = {
+        {"fade10", 10}, {"fade5", 5}, {"fade4", 4}, {"fade3", 3}};
     for (const auto& [option, columns] : order) {
         form.Click(option);
-        form.Click(kSend);
+        form.Click("Command1");
         const std::vector<Component> stops(values.begin(), values.begin() + 3 * columns);
         ExpectPosted(FadeColumns(stops, line, false));
     }
@@ -289,7 +313,7 @@ void CheckSends(const Form& form, const std::vector<Component>& values,
 }
 
 void CheckSlider(const Form& form, const std::vector<Component>& values) {
-    const HWND slider = form.Item(kSlider);
+    const HWND slider = form.Item("Slider1");
     for (int k = 0; k < 3; ++k) form.Key(slider, VK_RIGHT);
     Report(win32::TrackbarValue(slider) == 3 && ShowsColour(form.Swatch(0), RGB(3, 3, 3)),
            "slider by keyboard: Color1 grey 3");
@@ -301,20 +325,20 @@ void CheckSlider(const Form& form, const std::vector<Component>& values) {
     }
     if (CentreOf(form.Swatch(4)) != RGB(values[12], values[13], values[14])) wrong += " 5";
     RECT text{};
-    ::GetClientRect(form.Item(kText), &text);
-    if (PixelOf(form.Item(kText), text.right - 3, text.bottom / 2) != RGB(200, 200, 200)) {
+    ::GetClientRect(form.Item("Text1"), &text);
+    if (PixelOf(form.Item("Text1"), text.right - 3, text.bottom / 2) != RGB(200, 200, 200)) {
         wrong += " Text1";
     }
     Report(wrong.empty(), "slider dragged to 200: swatches 1-4 and Text1 grey", wrong);
 }
 
 void CheckLongLine(const Form& form) {
-    SetText(form.Item(kText), std::u16string(32768, u'a'));
-    Report(TextOf(form.Item(kText)).size() == 32768, "a 32768-character line kept whole");
+    SetText(form.Item("Text1"), std::u16string(32768, u'a'));
+    Report(TextOf(form.Item("Text1")).size() == 32768, "a 32768-character line kept whole");
     const RECT notice{0, 0, 120, 14};
-    Report(AreaHolds(form.Item(kPicture), notice, RGB(160, 0, 0), 40),
+    Report(AreaHolds(form.Item("Picture1"), notice, RGB(160, 0, 0), 40),
            "preview says the line is too long");
-    form.Click(kSend);  // refused: nothing reaches the chat
+    form.Click("Command1");  // refused: nothing reaches the chat
 }
 
 bool CloseAndWait(const Form& form) {
@@ -351,8 +375,8 @@ int Demo(const std::u16string& line) {
             form.Scroll(bar, WM_VSCROLL, SB_THUMBPOSITION, stops[column][component]);
         }
     }
-    SetText(form.Item(kText), line);
-    form.Click(kSend);
+    SetText(form.Item("Text1"), line);
+    form.Click("Command1");
     return 0;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/form1.h"
-#include "host/inprocess/in_process_controls.h"
+#include "support/in_process_controls.h"
 #include "support/chat_fixture.h"
 
 namespace hueloom::testing {

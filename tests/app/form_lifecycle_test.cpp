@@ -2,6 +2,9 @@
 // topmost band and region, unloading every form, and closing mid-handler.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "app/form1_design.h"
 #include "form_fixture.h"
 #include "host/forms.h"
 
@@ -119,6 +122,30 @@ TEST(FormLifecycle, EveryControlIsBuiltFromTheDesign) {
     EXPECT_EQ(f.Window().design().caption, u"Hueloom 2.0");
     EXPECT_TRUE(f.controls.optionButton("fade10").value());
     EXPECT_FALSE(f.controls.optionButton("fade3").value());
+}
+
+// The Windows program's identifiers are fixed: outside programs find its
+// controls by them. The bars from 101 and the swatches from 201, column by
+// column; the rest from 301; the thin boxes inside swatches have none.
+TEST(FormDesign, WindowsIdentifiersAreTheFixedOnes) {
+    const std::string swatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
+                                    "color6", "color7", "color8", "color9", "color10"};
+    const std::string bars[] = {"red1", "Green1", "Blue1", "red61", "green6", "blue10"};
+    const int barIds[] = {101, 102, 103, 116, 117, 130};
+    const auto id = [&](const std::string& name) { return FindControl(name)->controlId; };
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(id(swatches[k]), 201 + k) << swatches[k];
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(id(bars[k]), barIds[k]) << bars[k];
+    const std::string rest[] = {"Slider1", "Text1", "Picture1", "Command1", "Label1",
+                                "fade3",   "fade4", "fade5",    "fade10"};
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(id(rest[k]), 301 + k) << rest[k];
+    for (const char* inner : {"Picture2", "Picture3", "Picture4"}) EXPECT_EQ(id(inner), 0);
+    std::set<int> distinct;
+    for (const ControlDesign& design : Form1Controls()) {
+        if (design.controlId != 0) {
+            EXPECT_TRUE(distinct.insert(design.controlId).second) << design.name;
+        }
+    }
+    EXPECT_EQ(distinct.size(), 49u);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 
 #include "chatlink/chatlink.h"
 #include "fuzz_input.h"
-#include "host/ansi_code_page.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
 
@@ -46,7 +45,7 @@ std::string Line(const RecordedCall& call) { return Line(call.operation, call.ar
 std::string ExpectedText(std::u16string_view line) {
     std::u16string text(line);
     std::replace(text.begin(), text.end(), u'\0', u'?');
-    const std::string ansi = ToAnsiCodePage(text);
+    const std::string ansi = CurrentWindowSystem().ToAnsiCodePage(text);
     Check(ansi.size() == line.size(), "ANSI text not one byte per code unit");
     for (std::size_t k = 0; k < line.size(); ++k) {
         const char16_t unit = line[k];

@@ -1,10 +1,10 @@
-// Text for the host's 8-bit calls: Windows-1252, '?' for what it cannot hold.
-#include "host/ansi_code_page.h"
-
+// Text for the host's 8-bit calls where it has no code page of its own:
+// Windows-1252, '?' for what it cannot hold.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "host/window_system.h"
 #include "host/windows_1252.h"
 
 namespace hueloom {
@@ -12,6 +12,10 @@ namespace {
 
 using namespace std::string_literals;
 using namespace std::string_view_literals;
+
+std::string ToAnsiCodePage(std::u16string_view text) {
+    return CurrentWindowSystem().ToAnsiCodePage(text);
+}
 
 TEST(AnsiCodePage, OneByteForEveryCodeUnit) {
     const struct {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/inprocess/recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace hueloom {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/inprocess/recording_surface.h"
+#include "support/recording_surface.h"
 #include "host/toolkit.h"
 
 namespace hueloom {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "host/inprocess/recording_surface.h"
+#include "support/recording_surface.h"
 #include "host/toolkit.h"
 #include "preview/render.h"
 #include "support/counting_toolkit.h"

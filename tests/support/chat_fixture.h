@@ -8,7 +8,6 @@
 
 #include "chatlink/chat_client_classes.h"
 #include "fade/fade.h"
-#include "host/ansi_code_page.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
 #include "support/counting_toolkit.h"
@@ -39,7 +38,10 @@ struct Message {
     friend bool operator==(const Message&, const Message&) = default;
 };
 
-inline std::string Ansi(std::u16string_view text) { return ToAnsiCodePage(text); }
+// The bytes the chat link sends for the text, with no other host installed.
+inline std::string Ansi(std::u16string_view text) {
+    return CurrentWindowSystem().ToAnsiCodePage(text);
+}
 
 inline const std::string kLoaded =
     Ansi(FadeThree(0, 0, 0, 255, 0, 0, 100, 0, 0, u"Hueloom Loaded", true));

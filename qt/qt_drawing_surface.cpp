@@ -1,0 +1,160 @@
+// The picture box's drawing surface for Qt: an image that keeps what was drawn.
+#include "qt/qt_drawing_surface.h"
+
+#include <QColor>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPalette>
+#include <QWidget>
+#include <cmath>
+
+#include "host/control_design.h"
+#include "qt/glyph_widths.h"
+#include "qt/qt_colour.h"
+
+namespace hueloom {
+namespace {
+
+// Where Arial itself is missing, its metric twin stands in for it.
+void SubstituteArial() {
+    static const bool done = [] {
+        const QStringList families = QFontDatabase::families();
+        if (!families.contains(QStringLiteral("Arial"), Qt::CaseInsensitive) &&
+            families.contains(QStringLiteral("Liberation Sans"))) {
+            QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        }
+        return true;
+    }();
+    (void)done;
+}
+
+QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtDrawingSurface::QtDrawingSurface(QWidget& widget)
+    : widget_(widget), widths_(std::make_unique<GlyphWidths>()) {
+    SubstituteArial();
+    font_ = QFont(QStringLiteral("Arial"));
+    font_.setPointSizeF(10);
+    FontChanged();
+}
+
+QtDrawingSurface::~QtDrawingSurface() = default;
+
+std::int16_t QtDrawingSurface::ScaleMode() { return scaleMode_; }
+
+void QtDrawingSurface::SetScaleMode(std::int16_t mode) { scaleMode_ = mode; }
+
+double QtDrawingSurface::UnitsPerPixel() const {
+    return scaleMode_ == kScaleModeTwips ? kTwipsPerPixel : 1.0;
+}
+
+void QtDrawingSurface::SetFontName(std::u16string_view name) {
+    font_.setFamily(ToQString(name));
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontSize(float points) {
+    // A size Qt cannot use keeps the one in force.
+    if (!std::isfinite(points) || points <= 0) return;
+    font_.setPointSizeF(points);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontBold(bool on) {
+    font_.setBold(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontItalic(bool on) {
+    font_.setItalic(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontUnderline(bool on) {
+    font_.setUnderline(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::SetFontStrikethru(bool on) {
+    font_.setStrikeOut(on);
+    FontChanged();
+}
+
+void QtDrawingSurface::FontChanged() { widths_->SetFont(font_); }
+
+void QtDrawingSurface::SetAutoRedraw(bool on) { autoRedraw_ = on; }
+
+void QtDrawingSurface::SetForeColor(std::int32_t colour) { foreColor_ = ToQColor(colour); }
+
+// An image the size of the widget's inner area, filled with its background.
+QImage QtDrawingSurface::NewImage() {
+    widgetSize_ = widget_.size();
+    const QSize size = widget_.contentsRect().size().expandedTo(QSize(0, 0));
+    const qreal ratio = widget_.devicePixelRatioF();
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(widget_.palette().color(widget_.backgroundRole()));
+    area_ = QSizeF(size);
+    return image;
+}
+
+// The image follows the widget's size; what was drawn stays at the top-left.
+// Only a change of the widget's size is looked for here: the rest (border,
+// screen) is taken afresh at every Cls.
+void QtDrawingSurface::MatchWidgetSize() {
+    if (widget_.size() == widgetSize_) return;
+    QImage resized = NewImage();
+    if (!resized.isNull() && !image_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(QPoint(0, 0), image_);
+    }
+    image_ = std::move(resized);
+}
+
+void QtDrawingSurface::Cls() {
+    image_ = NewImage();
+    currentX_ = 0;
+    currentY_ = 0;
+    hasDrawing_ = true;
+    widget_.update();
+}
+
+void QtDrawingSurface::SetCurrentX(float x) { currentX_ = static_cast<float>(x / UnitsPerPixel()); }
+
+void QtDrawingSurface::SetCurrentY(float y) { currentY_ = static_cast<float>(y / UnitsPerPixel()); }
+
+void QtDrawingSurface::Print(std::u16string_view text) {
+    MatchWidgetSize();
+    hasDrawing_ = true;
+    if (text.empty() || image_.isNull()) return;
+    const qreal x = currentX_, y = currentY_;
+    // Ink can overhang the advance box (italics, accents); a font height of
+    // slack on every side keeps every glyph that could touch the image.
+    const qreal slack = widths_->Height();
+    if (x - slack >= area_.width() || y - slack >= area_.height() || y + 2 * slack <= 0) return;
+    const QString string = ToQString(text);
+    if (x < 0 && x + widths_->Advance(string) + slack <= 0) return;
+
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(foreColor_);
+    painter.drawText(QPointF(x, y + widths_->Ascent()), string);
+    widget_.update();
+}
+
+float QtDrawingSurface::TextWidth(std::u16string_view text) {
+    const qreal pixels =
+        text.size() == 1 ? widths_->Advance(text[0]) : widths_->Advance(ToQString(text));
+    return static_cast<float>(pixels * UnitsPerPixel());
+}
+
+void QtDrawingSurface::paintOnto(QPainter& painter, QPoint origin) const {
+    if (!image_.isNull()) painter.drawImage(origin, image_);
+}
+
+}  // namespace hueloom

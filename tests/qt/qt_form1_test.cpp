@@ -1,0 +1,389 @@
+// Form1 on Qt widgets: the widgets the design table makes, Qt's signals turned
+// into the handlers' notifications, the pixels, and the window's life.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTimer>
+#include <QtTest>
+
+#include "qt/qt_drawing_surface.h"
+#include "qt/qt_picture_box.h"
+#include "host/window_shape.h"
+#include "qt_form_fixture.h"
+
+namespace hueloom::testing {
+namespace {
+
+QColor ButtonFace() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
+
+QColor Shown(const QWidget* box) { return box->palette().color(QPalette::Window); }
+
+// A drag of the thumb as Qt's mouse handling makes it.
+void Drag(QAbstractSlider* bar, int to) {
+    bar->setSliderDown(true);
+    bar->setSliderPosition(to);
+}
+void Release(QAbstractSlider* bar) { bar->setSliderDown(false); }
+
+const QImage& PreviewOf(QtFormFixture& f) {
+    return static_cast<QtDrawingSurface&>(f.Find<QtPictureBox>("Picture1")->Surface()).image();
+}
+
+// Shows the form and waits for its activation to finish (its region is the last call).
+bool ShowAndActivate(QtFormFixture& f) {
+    f.form->show();
+    return QTest::qWaitFor([&] {
+        const auto ops = f.Operations();
+        return !ops.empty() && ops.back() == "DeleteObject";
+    });
+}
+
+}  // namespace
+
+class QtForm1Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensWithTheDesignsNameCaptionPlaceAndSize() {
+        QtFormFixture f;
+        QCOMPARE(f.form->objectName(), QString("Form1"));
+        QCOMPARE(f.form->windowTitle(), QString("Hueloom 2.0"));
+        QCOMPARE(f.form->geometry(), QRect(190, 155, 402, 217));
+        QCOMPARE(f.form->minimumSize(), QSize(402, 217));
+        QCOMPARE(f.form->maximumSize(), QSize(402, 217));
+        const Qt::WindowFlags flags = f.form->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    void placesEveryControlFromTwips_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QRect>("rect");
+        const char* swatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
+                                  "color6", "color7", "color8", "color9", "color10"};
+        const char* bars[][3] = {{"red1", "Green1", "Blue1"}, {"red2", "Green2", "Blue2"},
+                                 {"red3", "Green3", "Blue3"}, {"red4", "green4", "blue4"},
+                                 {"red5", "green5", "blue5"}, {"red61", "green6", "blue6"},
+                                 {"red7", "green7", "blue7"}, {"red8", "green8", "blue8"},
+                                 {"red9", "green9", "blue9"}, {"red10", "green10", "blue10"}};
+        for (int k = 0; k < 10; ++k) {
+            QTest::newRow(swatches[k]) << swatches[k] << "picture" << QRect(40 * k, 0, 41, 41);
+            for (int c = 0; c < 3; ++c) {
+                QTest::newRow(bars[k][c])
+                    << bars[k][c] << "QScrollBar" << QRect(40 * k + 8 * (c + 1), 48, 9, 57);
+            }
+        }
+        QTest::newRow("Slider1") << "Slider1"
+                                 << "QSlider" << QRect(0, 112, 401, 17);
+        QTest::newRow("Text1") << "Text1"
+                               << "QLineEdit" << QRect(0, 136, 401, 19);
+        QTest::newRow("Picture1") << "Picture1"
+                                  << "picture" << QRect(0, 160, 401, 33);
+        QTest::newRow("Command1") << "Command1"
+                                  << "QPushButton" << QRect(0, 200, 57, 17);
+        QTest::newRow("Label1") << "Label1"
+                                << "QLabel" << QRect(232, 200, 57, 17);
+        QTest::newRow("fade3") << "fade3"
+                               << "QRadioButton" << QRect(272, 200, 25, 17);
+        QTest::newRow("fade4") << "fade4"
+                               << "QRadioButton" << QRect(304, 200, 25, 17);
+        QTest::newRow("fade5") << "fade5"
+                               << "QRadioButton" << QRect(336, 200, 33, 17);
+        QTest::newRow("fade10") << "fade10"
+                                << "QRadioButton" << QRect(368, 200, 33, 17);
+        // Inside their swatches' inner area (2-pixel border): on or beyond its edge.
+        QTest::newRow("Picture2") << "Picture2"
+                                  << "picture" << QRect(42, 2, 1, 41);
+        QTest::newRow("Picture3") << "Picture3"
+                                  << "picture" << QRect(2, 42, 41, 1);
+        QTest::newRow("Picture4") << "Picture4"
+                                  << "picture" << QRect(42, 2, 1, 41);
+    }
+    void placesEveryControlFromTwips() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QRect, rect);
+        QtFormFixture f;
+        auto* control = f.Find<QWidget>(qPrintable(name));
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->geometry(), rect);
+        if (kind == "picture") {
+            QVERIFY(qobject_cast<QtPictureBox*>(control) != nullptr);
+        } else {
+            QVERIFY(control->inherits(qPrintable(kind)));
+        }
+    }
+
+    void startsAsDesignedWithFade10AndEveryBarAtZero() {
+        QtFormFixture f;
+        QVERIFY(f.Find<QRadioButton>("fade10")->isChecked());
+        for (const char* option : {"fade3", "fade4", "fade5"}) {
+            QVERIFY(!f.Find<QRadioButton>(option)->isChecked());
+        }
+        QCOMPARE(f.Find<QRadioButton>("fade3")->text(), QString("3"));
+        QCOMPARE(f.Find<QRadioButton>("fade10")->text(), QString("10"));
+        QCOMPARE(f.Find<QPushButton>("Command1")->text(), QString("Send"));
+        QCOMPARE(f.Find<QLabel>("Label1")->text(), QString("Fades"));
+        QVERIFY(f.Find<QLineEdit>("Text1")->text().isEmpty());
+        QVERIFY(f.Find<QLineEdit>("Text1")->maxLength() > 1'000'000);  // never cut
+        const auto bars = f.form->findChildren<QScrollBar*>();
+        QCOMPARE(bars.size(), 30);
+        for (const QScrollBar* bar : bars) {
+            QCOMPARE(bar->orientation(), Qt::Vertical);
+            QCOMPARE(bar->minimum(), 0);
+            QCOMPARE(bar->maximum(), 255);
+            QCOMPARE(bar->value(), 0);
+            QCOMPARE(bar->singleStep(), 1);
+            QCOMPARE(bar->pageStep(), 1);
+        }
+        const QSlider* slider = f.Find<QSlider>("Slider1");
+        QCOMPARE(slider->orientation(), Qt::Horizontal);
+        QCOMPARE(slider->maximum(), 255);
+        QCOMPARE(slider->pageStep(), 5);
+        QCOMPARE(slider->tickPosition(), QSlider::NoTicks);
+        // Not the black of their bars: the button face until first painted.
+        for (QtPictureBox* box : f.form->findChildren<QtPictureBox*>()) {
+            QCOMPARE(Shown(box), ButtonFace());
+            QCOMPARE(box->frameShadow(), QFrame::Sunken);
+            QVERIFY(box->focusPolicy() & Qt::TabFocus);
+        }
+    }
+
+    // Label1 comes last in the design's order but never takes the focus.
+    void tabOrderStartsAtColor2() {
+        QtFormFixture f;
+        const QStringList expected =
+            QString(
+                "Color2 Color1 Color3 Blue1 red2 Green2 Blue2 red3 Green3 Blue3 Green1 red1 Text1 "
+                "Command1 Picture1 Slider1 Picture2 color4 red4 green4 blue4 Picture3 color5 "
+                "Picture4 color6 color7 color8 red5 green5 blue5 red61 green6 blue6 red7 green7 "
+                "blue7 red8 green8 blue8 color9 color10 red9 green9 blue9 red10 green10 blue10 "
+                "fade3 fade4 fade10 fade5")
+                .split(' ');
+        QStringList chain;
+        QWidget* first = f.Find<QWidget>("Color2");
+        QWidget* widget = first;
+        do {
+            if (expected.contains(widget->objectName())) chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QCOMPARE(chain, expected);
+        QCOMPARE(f.form->focusWidget(), first);
+    }
+
+    // A thumb drag is Scroll; arrows, keys and code are Change (only red61 is wired to it).
+    void barsRaiseScrollWhileDraggedAndChangeOtherwise() {
+        QtFormFixture f;
+        auto* green1 = f.Find<QScrollBar>("Green1");
+        auto* color1 = f.Find<QWidget>("Color1");
+        Drag(green1, 40);
+        QCOMPARE(Shown(color1), QColor(0, 40, 0));
+        Release(green1);
+        green1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QTest::keyClick(green1, Qt::Key_Down);
+        QCOMPARE(Shown(color1), QColor(0, 40, 0));
+        QCOMPARE(green1->toolTip(), QString("42"));
+        QCOMPARE(color1->toolTip(), QString("#002800"));
+
+        auto* red61 = f.Find<QScrollBar>("red61");
+        auto* color6 = f.Find<QWidget>("color6");
+        QTest::keyClick(red61, Qt::Key_Down);
+        QCOMPARE(Shown(color6), QColor(1, 0, 0));
+        Drag(red61, 100);
+        QCOMPARE(Shown(color6), QColor(1, 0, 0));  // not while dragging
+        Release(red61);
+        QCOMPARE(Shown(color6), QColor(100, 0, 0));
+        red61->setValue(200);
+        QCOMPARE(Shown(color6), QColor(200, 0, 0));
+    }
+
+    // Every user move of the slider is Scroll; a value set by code raises nothing.
+    void sliderRaisesScrollForUserMovesOnly() {
+        QtFormFixture f;
+        auto* slider = f.Find<QSlider>("Slider1");
+        QTest::keyClick(slider, Qt::Key_Right);
+        QCOMPARE(Shown(f.Find<QWidget>("color4")), QColor(1, 1, 1));
+        QCOMPARE(f.Find<QLineEdit>("Text1")->palette().color(QPalette::Base), QColor(1, 1, 1));
+        slider->setValue(20);
+        QCOMPARE(Shown(f.Find<QWidget>("color4")), QColor(1, 1, 1));
+        QCOMPARE(slider->toolTip(), QString("20"));
+    }
+
+    // One Change per change of the text, whether typed, pasted or set by code,
+    // raised after the edit; a keystroke handled during the preview's yield
+    // previews nested. The button's click is Send.
+    void textBoxRaisesChangeAfterEveryEditAndTheButtonSends() {
+        QtFormFixture f;
+        auto* text = f.Find<QLineEdit>("Text1");
+        int previews = 0;
+        f.toolkit.pendingEvent = [&] { ++previews; };  // FadeTen yields once per short line
+        QTest::keyClicks(text, "abc");
+        QCOMPARE(previews, 3);
+        text->setText("xy");
+        QApplication::clipboard()->setText("zz");
+        text->paste();
+        QCOMPARE(previews, 5);
+        QTest::keyClick(text, Qt::Key_Left);  // no change, no Change
+        QCOMPARE(previews, 5);
+
+        bool typed = false;
+        f.toolkit.pendingEvent = [&] {
+            ++previews;
+            if (!std::exchange(typed, true)) QTest::keyClick(text, Qt::Key_Q);
+        };
+        QTest::keyClick(text, Qt::Key_W);
+        QCOMPARE(previews, 7);
+        QCOMPARE(text->text(), QString("xyzwqz"));
+
+        f.toolkit.pendingEvent = {};
+        QTest::mouseClick(f.Find<QPushButton>("Command1"), Qt::LeftButton);
+        QCOMPARE(f.LinesSent().size(), std::size_t{1});
+    }
+
+    // Typing one character draws it at x = 2 in column 2's colour; deleting it clears.
+    void previewPaintsTheTypedCharacter() {
+        QtFormFixture f;
+        f.Find<QScrollBar>("red2")->setValue(230);
+        f.Find<QScrollBar>("Green2")->setValue(20);
+        f.Find<QScrollBar>("Blue2")->setValue(10);
+        QTest::keyClicks(f.Find<QLineEdit>("Text1"), "a");
+        const QImage& image = PreviewOf(f);
+        const QColor back = Shown(f.Find<QWidget>("Picture1"));
+        int left = image.width(), strongest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c == back) continue;
+                left = std::min(left, x);
+                QVERIFY(y < 16);
+                // Ink blends column 2's colour into the background, nothing else.
+                QVERIFY(c.red() <= std::max(back.red(), 230) && c.green() <= back.green());
+                strongest = std::max(strongest, back.green() - c.green());
+            }
+        }
+        QCOMPARE(left, 2);
+        QVERIFY(strongest > (back.green() - 20) * 3 / 4);
+        QTest::keyClick(f.Find<QLineEdit>("Text1"), Qt::Key_Backspace);
+        for (int x = 0; x < image.width(); ++x) QCOMPARE(PreviewOf(f).pixelColor(x, 5), back);
+    }
+
+    // A swatch that Send disabled keeps its colour on screen and follows its bars.
+    void aDisabledSwatchKeepsItsColourOnScreen() {
+        QtFormFixture f;
+        f.Find<QRadioButton>("fade3")->setChecked(true);
+        f.Find<QPushButton>("Command1")->click();
+        auto* color10 = f.Find<QWidget>("color10");
+        QVERIFY(!color10->isEnabled());
+        Drag(f.Find<QScrollBar>("red10"), 200);
+        Release(f.Find<QScrollBar>("red10"));
+        const QImage picture = color10->grab().toImage();
+        QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(200, 0, 0));
+    }
+
+    // A pasted line of any length stays whole in the box; nothing goes out.
+    void aPastedMegabyteIsKeptWhole() {
+        QtFormFixture f;
+        auto* text = f.Find<QLineEdit>("Text1");
+        QString megabyte(1 << 20, QChar('m'));
+        megabyte[0] = QChar(0xD800);
+        QApplication::clipboard()->setText(megabyte);
+        text->paste();
+        QCOMPARE(text->text(), megabyte);
+        f.Find<QPushButton>("Command1")->click();
+        QVERIFY(f.LinesSent().empty());
+        // The strip says why, in dark red.
+        const QImage& strip = PreviewOf(f);
+        bool darkRed = false;
+        for (int y = 0; y < strip.height() && !darkRed; ++y) {
+            for (int x = 0; x < strip.width() && !darkRed; ++x) {
+                const QColor c = strip.pixelColor(x, y);
+                darkRed = c.red() > c.green() + 60 && c.green() == c.blue();
+            }
+        }
+        QVERIFY(darkRed);
+    }
+
+    // Shown: announced once, then topmost and shaped, on the real window.
+    void showingActivatesOnce() {
+        QtFormFixture f;
+        QVERIFY(ShowAndActivate(f));
+        QCOMPARE(f.Messages(), f.NineMessages(kLoaded));
+        QVERIFY(f.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(f.form->isVisible());
+        QVERIFY(f.form->mask().isEmpty());  // the region leaves this window whole
+        f.form->hide();
+        f.form->show();
+        QTest::qWait(20);
+        QCOMPARE(f.LinesSent().size(), std::size_t{1});
+    }
+
+    // The window region in window coordinates becomes a client-area mask.
+    void regionBecomesAClientMaskBelowTheTitleBar() {
+        QtFormFixture f;
+        ApplyNotchedRegion(f.window);
+        const Hrgn region = f.windows.WindowRegion(f.window);
+        // A frame with a 30-pixel title bar and 4-pixel borders, 600 pixels tall.
+        const QRegion mask =
+            ClientMaskFromRegion(f.windows, region, QSize(600, 600), QPoint(4, 30));
+        QVERIFY(mask.contains(QPoint(0, 0)));
+        QVERIFY(!mask.contains(QPoint(16 - 4, 293 - 30)));  // in the notch
+        QVERIFY(mask.contains(QPoint(16 - 4, 289 - 30)));   // just above it
+        QVERIFY(mask.contains(QPoint(200 - 4, 293 - 30)));  // right of it
+        QVERIFY(!mask.contains(QPoint(585 - 4, 10)));       // beyond the outline
+        QVERIFY(mask.contains(QPoint(584 - 4, 367 - 30)));
+    }
+
+    // The program goes on while another window (the stand-in chat room) is
+    // open, so its closing announcement can be read; it ends when that closes.
+    void theProgramEndsWhenTheLastWindowCloses() {
+        QtFormFixture f;
+        QWidget chatRoom;
+        chatRoom.show();
+        QVERIFY(ShowAndActivate(f));
+        bool runningAfterTheForm = false;
+        QTimer::singleShot(0, f.form, [&] { f.form->close(); });
+        QTimer::singleShot(50, &chatRoom, [&] {
+            runningAfterTheForm = f.form.isNull();
+            chatRoom.close();
+        });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(runningAfterTheForm);
+        QCOMPARE(f.LinesSent(), (std::vector<std::string>{kLoaded, kUnload}));
+    }
+
+    // Closed during Send's yield: the unload runs at once, the window stays
+    // closed, and it is deleted only after Send has returned, from the loop;
+    // with no other window open the program's loop ends.
+    void closeDuringAYieldDeletesTheWindowLater() {
+        QtFormFixture f;
+        QVERIFY(ShowAndActivate(f));
+        f.Find<QLineEdit>("Text1")->setText("Hi");
+        f.windows.ClearCalls();
+        f.toolkit.calls = 0;
+        bool aliveInside = true;
+        f.toolkit.pendingEvent = [&] {
+            if (f.toolkit.calls == 1) f.form->close();
+            QCoreApplication::processEvents();
+            aliveInside = aliveInside && !f.form.isNull();
+        };
+        QTimer::singleShot(0, f.form, [&] { f.Find<QPushButton>("Command1")->click(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(aliveInside);
+        QCOMPARE(f.LinesSent(), std::vector<std::string>{kUnload});
+        QTRY_VERIFY(f.form.isNull());
+    }
+};
+
+}  // namespace hueloom::testing
+
+QTEST_MAIN(hueloom::testing::QtForm1Test)
+#include "qt_form1_test.moc"

@@ -1,0 +1,132 @@
+// What the end-to-end check cannot reach in the Win32 front end: the scroll
+// codes' mapping to Scroll and Change, and the GDI surface's measures and
+// drawing. A self-checking program, run under Wine by tools/windows_check.sh.
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "win32/gdi_drawing_surface.h"
+#include "win32/win32_scroll_bar.h"
+
+namespace hueloom {
+namespace {
+
+int passed = 0, failed = 0;
+
+void Check(bool ok, const char* what) {
+    ++(ok ? passed : failed);
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
+}
+
+using enum Notification;
+using Raised = std::optional<Notification>;
+
+void ScrollCodes() {
+    const ControlDesign bar{ControlKind::kScrollBar, "bar", {}, {}, {}, 0, 255, 1, 10};
+    ScrollMoves moves(bar);
+    Check(moves.Apply(SB_THUMBTRACK, 40) == Raised(kScroll) && moves.value() == 40,
+          "a thumb drag sets the value and raises Scroll");
+    Check(moves.Apply(SB_THUMBTRACK, 40) == std::nullopt,
+          "a drag that moves nothing raises nothing");
+    Check(moves.Apply(SB_THUMBPOSITION, 40) == Raised(kChange),
+          "the end of a drag raises Change against where it began");
+    moves.Apply(SB_THUMBTRACK, 90);
+    Check(moves.Apply(SB_THUMBTRACK, 40) == Raised(kScroll) &&
+              moves.Apply(SB_THUMBPOSITION, 40) == std::nullopt,
+          "a drag back to its start ends with no Change");
+    moves.Apply(SB_THUMBTRACK, 70);
+    Check(moves.Apply(SB_ENDSCROLL, 0) == Raised(kChange) && moves.value() == 70,
+          "a drag closed without its position still raises Change");
+    Check(moves.Apply(SB_ENDSCROLL, 0) == std::nullopt, "SB_ENDSCROLL after a move raises nothing");
+    Check(moves.Apply(SB_LINEDOWN, 0) == Raised(kChange) && moves.value() == 71 &&
+              moves.Apply(SB_PAGEUP, 0) == Raised(kChange) && moves.value() == 61,
+          "arrows and the track move by the small and large change, raising Change");
+    Check(moves.Apply(SB_BOTTOM, 0) == Raised(kChange) && moves.value() == 255 &&
+              moves.Apply(SB_LINEDOWN, 0) == std::nullopt && moves.value() == 255,
+          "moves stop at the end of the range, raising nothing there");
+    moves.Apply(SB_TOP, 0);
+    Check(moves.Apply(SB_THUMBTRACK, 60000) == Raised(kScroll) && moves.value() == 255 &&
+              moves.Apply(SB_THUMBPOSITION, 60000) == Raised(kChange) && moves.value() == 255,
+          "a thumb position outside the range is held to it");
+}
+
+struct TestWindow {
+    HWND handle = ::CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 200, 40, nullptr, nullptr,
+                                    ::GetModuleHandleW(nullptr), nullptr);
+    ~TestWindow() { ::DestroyWindow(handle); }
+};
+
+// The colour the surface shows at a point, copied out as the picture box paints it.
+COLORREF Shown(GdiDrawingSurface& surface, int x, int y) {
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 40);
+    ::SelectObject(memory, bitmap);
+    surface.PaintOnto(memory, RECT{0, 0, 200, 40});
+    const COLORREF colour = ::GetPixel(memory, x, y);
+    ::DeleteDC(memory);
+    ::DeleteObject(bitmap);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void Surface() {
+    TestWindow window;
+    COLORREF back = RGB(10, 200, 30);
+    GdiDrawingSurface surface(window.handle, back);
+    surface.SetScaleMode(kScaleModePixels);
+    surface.SetFontName(u"Arial");
+    surface.SetFontSize(10);
+
+    LOGFONTW arial{};
+    arial.lfHeight = -static_cast<LONG>(std::lround(10.0 * 96 / 72));
+    std::wcscpy(arial.lfFaceName, L"Arial");
+    const HDC screen = ::GetDC(nullptr);
+    const HFONT font = ::CreateFontIndirectW(&arial);
+    ::SelectObject(screen, font);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(screen, L"Wide", 4, &extent);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(font);
+    Check(surface.TextWidth(u"Wide") == static_cast<float>(extent.cx),
+          "TextWidth in pixels: the font's real advances at 10 points");
+    Check(surface.TextWidth(u"W") + surface.TextWidth(u"i") + surface.TextWidth(u"d") +
+                  surface.TextWidth(u"e") ==
+              surface.TextWidth(u"Wide"),
+          "one character at a time adds up to the whole");
+    const float normal = surface.TextWidth(u"W");
+    const float regularRun = surface.TextWidth(u"mmmm");
+    surface.SetFontBold(true);
+    Check(surface.TextWidth(u"mmmm") > regularRun, "bold measures with the bold face");
+    surface.SetFontBold(false);
+    surface.SetScaleMode(kScaleModeTwips);
+    Check(surface.TextWidth(u"W") == normal * 15, "in twips: 15 to the pixel at 96 dpi");
+
+    surface.SetScaleMode(kScaleModePixels);
+    surface.SetCurrentX(150);
+    surface.Cls();
+    Check(Shown(surface, 0, 0) == back && Shown(surface, 199, 39) == back,
+          "Cls fills with the background");
+    surface.SetForeColor(RGB(0, 0, 255));
+    surface.SetFontSize(20);
+    surface.Print(u"\u2588\u2588");  // from (0, 0): Cls put the pen back
+    Check(Shown(surface, 4, 14) == RGB(0, 0, 255) && Shown(surface, 120, 14) == back,
+          "Print draws from the origin after Cls, text on a transparent ground");
+    surface.SetCurrentX(std::numeric_limits<float>::quiet_NaN());
+    surface.Print(u"x");
+    surface.SetFontName(std::u16string(200, u'q') + u'\0' + u"tail");
+    surface.SetCurrentX(1.0e30F);
+    surface.Print(u"x");
+    Check(surface.TextWidth(u"x") > 0,
+          "a pen off the map or a bad face name draws nothing, safely");
+}
+
+}  // namespace
+}  // namespace hueloom
+
+int main() {
+    hueloom::ScrollCodes();
+    hueloom::Surface();
+    std::printf("%d passed, %d failed\n", hueloom::passed, hueloom::failed);
+    return hueloom::failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Holds every C++ file to the floors of the house: a file includes only its own
+# folder and the floors below it, no two folders include each other, and Form1
+# itself (app/form1.h) is named only where a front end makes it. Names each
+# include that breaks a rule, with its file and line, and fails.
+# Usage: tools/check_layers.sh [source root]   (default: this checkout)
+set -euo pipefail
+root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
+cd "$root"
+
+# Bottom to top. An include must reach a strictly lower floor, or stay in its folder.
+declare -A floor=(
+    [host]=1 [host/inprocess]=2
+    [fade]=3 [preview]=3 [chatlink]=3
+    [app]=4
+    [qt]=5 [win32]=5
+    [standin]=6 [cli]=6
+    [programs]=7
+    [tests]=8 [bench]=8
+)
+# The only files outside app/ and the tests that may name Form1: where a front end makes it.
+form1_makers=" qt/qt_form1.cpp win32/win32_form1.cpp "
+
+folder_of() {  # sets folder: host/inprocess, else the path's first component
+    case $1 in
+        host/inprocess/*) folder=host/inprocess ;;
+        */*) folder=${1%%/*} ;;
+        *) folder=. ;;
+    esac
+}
+
+# Every C++ file in the tree, build folders aside.
+mapfile -t sources < <(find . -path './build*' -prune -o -path './.git' -prune -o \
+    -type f \( -name '*.cpp' -o -name '*.h' \) -print | sed 's#^\./##' | sort)
+
+failures=0
+problem() {
+    echo "$1"
+    failures=$((failures + 1))
+}
+declare -A reaches=()  # "from to" for every include between two folders
+
+for file in "${sources[@]}"; do
+    folder_of "$file"
+    from=$folder
+    if [[ -z "${floor[$from]:-}" ]]; then
+        problem "$file: the folder $from has no floor; add it to tools/check_layers.sh"
+        continue
+    fi
+    while IFS=: read -r line included; do
+        # Where the include resolves: from the root, beside the file, or the tests' own root.
+        if [[ -f "$included" ]]; then
+            target=$included
+        elif [[ -f "${file%/*}/$included" ]]; then
+            continue
+        elif [[ -f "tests/$included" ]]; then
+            target="tests/$included"
+        else
+            continue  # generated, or not the project's
+        fi
+        folder_of "$target"
+        to=$folder
+        [[ "$to" == "$from" ]] && continue
+        reaches["$from $to"]="$file:$line"
+        if [[ -z "${floor[$to]:-}" ]]; then
+            problem "$file:$line: includes $target, whose folder $to has no floor"
+        elif ((floor[$to] >= floor[$from])); then
+            problem "$file:$line: includes $target, but $to is not below $from"
+        fi
+        if [[ "$target" == app/form1.h && "$from" != tests && "$from" != bench &&
+              "$form1_makers" != *" $file "* ]]; then
+            problem "$file:$line: includes app/form1.h; only a front end's maker of Form1 may"
+        fi
+    done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" |
+        sed -E 's/^([0-9]+):.*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1:\2/')
+done
+
+for pair in "${!reaches[@]}"; do
+    read -r a b <<<"$pair"
+    if [[ -n "${reaches["$b $a"]:-}" && "$a" < "$b" ]]; then
+        problem "$a and $b include each other: ${reaches["$a $b"]} and ${reaches["$b $a"]}"
+    fi
+done
+
+if ((failures)); then
+    echo "layers: $failures include(s) break the floors"
+    exit 1
+fi
+echo "layers: ${#sources[@]} files, every include runs down the floors"

@@ -1,0 +1,22 @@
+// Creating the native child windows of a form.
+#include "win32/win32_control.h"
+
+#include <stdexcept>
+
+#include "win32/win32_messages.h"
+
+namespace hueloom {
+
+HWND CreateChild(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
+                 const ChildPlace& place) {
+    const RECT& r = place.pixels;
+    const HWND child = ::CreateWindowExW(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+        r.bottom - r.top, place.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
+        ::GetModuleHandleW(nullptr), nullptr);
+    if (child == nullptr) throw std::runtime_error("cannot create a control's window");
+    if (place.font != nullptr) win32::SetFont(child, place.font);
+    return child;
+}
+
+}  // namespace hueloom

@@ -1,0 +1,99 @@
+// The picture box on Win32: its own window class, painting from its colour and its bitmap.
+#include "win32/win32_picture_box.h"
+
+#include "host/control_help.h"
+#include "win32/gdi_drawing_surface.h"
+#include "win32/win32_messages.h"
+#include "win32/win32_tooltips.h"
+
+namespace hueloom {
+namespace {
+
+constexpr wchar_t kClassName[] = L"HueloomPictureBox";
+
+}  // namespace
+
+LRESULT CALLBACK Win32PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    auto* box = reinterpret_cast<Win32PictureBox*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // painted whole in WM_PAINT, so nothing flickers
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC target = ::BeginPaint(window, &paint);
+            if (box != nullptr) box->Paint(target, paint.rcPaint);
+            ::EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            if (box != nullptr) {
+                RECT client{};
+                ::GetClientRect(window, &client);
+                box->Paint(reinterpret_cast<HDC>(wParam), client);
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+            ::SetFocus(window);  // a picture box takes the focus, as in the tab order
+            return 0;
+        default:
+            return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+Win32PictureBox::Win32PictureBox(const ChildPlace& place, Win32Tooltips& tooltips)
+    : Win32Control([&place] {
+          static const ATOM registered = [] {
+              WNDCLASSW windowClass{};
+              windowClass.lpfnWndProc = &Win32PictureBox::Procedure;
+              windowClass.hInstance = ::GetModuleHandleW(nullptr);
+              windowClass.hCursor = win32::ArrowCursor();
+              windowClass.lpszClassName = kClassName;
+              return ::RegisterClassW(&windowClass);
+          }();
+          (void)registered;
+          return CreateChild(kClassName, L"", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, place);
+      }()),
+      tooltips_(tooltips),
+      backColor_(::GetSysColor(COLOR_BTNFACE)) {
+    ::SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32PictureBox::~Win32PictureBox() {
+    if (::IsWindow(handle())) ::SetWindowLongPtrW(handle(), GWLP_USERDATA, 0);
+}
+
+void Win32PictureBox::SetBackColor(std::int32_t colour) {
+    backColor_ = static_cast<COLORREF>(colour) & 0xFFFFFF;
+    const std::u16string help = ColourHelp(colour);
+    if (hasHelp_) {
+        tooltips_.SetText(handle(), help);
+    } else {
+        tooltips_.Add(handle(), help);
+        hasHelp_ = true;
+    }
+    ::InvalidateRect(handle(), nullptr, FALSE);
+}
+
+// Disabled, the box takes no input; it paints itself, so nothing greys.
+void Win32PictureBox::SetEnabled(bool enabled) { ::EnableWindow(handle(), enabled ? TRUE : FALSE); }
+
+DrawingSurface& Win32PictureBox::Surface() {
+    if (!surface_) surface_ = std::make_unique<GdiDrawingSurface>(handle(), backColor_);
+    return *surface_;
+}
+
+// The bitmap first, then the colour around it: no pixel is painted twice, so nothing flickers.
+void Win32PictureBox::Paint(HDC target, const RECT& area) {
+    const int saved = ::SaveDC(target);
+    if (surface_ && surface_->hasDrawing()) {
+        const RECT drawn = surface_->PaintOnto(target, area);
+        ::ExcludeClipRect(target, drawn.left, drawn.top, drawn.right, drawn.bottom);
+    }
+    const HBRUSH background = ::CreateSolidBrush(backColor_);
+    ::FillRect(target, &area, background);
+    ::DeleteObject(background);
+    ::RestoreDC(target, saved);
+}
+
+}  // namespace hueloom

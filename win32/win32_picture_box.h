@@ -1,0 +1,39 @@
+// The picture box on Win32: a window class of the program's own with a sunken
+// border, painting its background colour and what the renderer drew.
+#pragma once
+
+#include <memory>
+
+#include "host/controls.h"
+#include "win32/win32_control.h"
+
+namespace hueloom {
+
+class GdiDrawingSurface;
+class Win32Tooltips;
+
+class Win32PictureBox final : public Win32Control, public PictureBox {
+  public:
+    // Starts in the button-face colour.
+    Win32PictureBox(const ChildPlace& place, Win32Tooltips& tooltips);
+    ~Win32PictureBox() override;
+
+    // The colour is the same in every state, and its #RRGGBB shows in a tooltip.
+    void SetBackColor(std::int32_t colour) override;
+    void SetEnabled(bool enabled) override;
+    // Made on first use, kept from then on.
+    DrawingSurface& Surface() override;
+
+    COLORREF backColor() const { return backColor_; }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint(HDC target, const RECT& area);
+
+    Win32Tooltips& tooltips_;
+    COLORREF backColor_;
+    bool hasHelp_ = false;
+    std::unique_ptr<GdiDrawingSurface> surface_;
+};
+
+}  // namespace hueloom
