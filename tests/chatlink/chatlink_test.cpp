@@ -9,24 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "chatlink/chat_client_classes.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
+#include "support/chat_fixture.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {
 
 using namespace std::string_view_literals;
-
-// Marks each DoEvents at the point it happens in the window system's log.
-struct MarkingToolkit : Toolkit {
-    InProcessWindowSystem* ws = nullptr;
-    std::vector<std::size_t> marks;
-    std::function<void()> onDoEvents;
-    void DoEvents() override {
-        marks.push_back(ws->calls().size());
-        if (onDoEvents) onDoEvents();
-    }
-};
 
 // The chat client's tree with named handles; children are created back to
 // front, so each list below reads front to back.
@@ -34,7 +26,7 @@ struct Chat {
     InProcessWindowSystem ws;
     std::map<Hwnd, std::string> names{{0, "0"}};
 
-    Hwnd Add(Hwnd parent, const char* className, std::string name) {
+    Hwnd Add(Hwnd parent, std::string_view className, std::string name) {
         const Hwnd window = ws.AddWindow(parent, className);
         names[window] = std::move(name);
         return window;
@@ -47,32 +39,36 @@ struct Chat {
     }
     // One chat room: its input box, a chat log box and the icons.
     Hwnd AddRoom(Hwnd area, const std::string& room, int icons, bool upper = false) {
-        const Hwnd window = Add(area, upper ? "AOL Child" : "aol child", room);
+        const auto cased = [upper](const char* name) {
+            return upper ? testing::UpperCase(name) : name;
+        };
+        const Hwnd window = Add(area, cased(kChatRoomClass), room);
         for (int k = icons; k >= 1; --k) {
-            Add(window, upper ? "_AOL_Icon" : "_aol_icon", room + "icon" + std::to_string(k));
-            if (k == 3) Add(window, "aol button", room + "button");
+            Add(window, cased(kChatIconClass), room + "icon" + std::to_string(k));
+            if (k == 3) Add(window, "other button", room + "button");
         }
-        Add(window, "richcntl", room + "log");
-        Add(window, upper ? "RICHCNTL" : "richcntl", room + "input");
+        Add(window, kChatInputClass, room + "log");
+        Add(window, cased(kChatInputClass), room + "input");
         return window;
     }
     Hwnd AddClient(bool upper = false) {
         Add(0, "other frame", "desk");
-        const Hwnd main = Add(0, upper ? "AOL Frame25" : "aol frame25", "main");
-        return Add(main, upper ? "MDIClient" : "mdiclient", "area");
+        const Hwnd main =
+            Add(0, upper ? testing::UpperCase(kChatFrameClass) : kChatFrameClass, "main");
+        return Add(main, upper ? testing::UpperCase(kChatAreaClass) : kChatAreaClass, "area");
     }
 
     // The log as lines, "DoEvents" where the toolkit yielded.
-    std::vector<std::string> Trace(const MarkingToolkit& toolkit) const {
+    std::vector<std::string> Trace(const std::vector<std::size_t>& marks) const {
         static const std::map<std::int64_t, std::string> messages{
             {kWmSetText, "WM_SETTEXT"},
             {kWmChar, "WM_CHAR"},
             {kWmLButtonDown, "WM_LBUTTONDOWN"},
             {kWmKeyUp, "WM_KEYUP"}};
         std::vector<std::string> lines;
-        auto mark = toolkit.marks.begin();
+        auto mark = marks.begin();
         for (std::size_t k = 0; k <= ws.calls().size(); ++k) {
-            for (; mark != toolkit.marks.end() && *mark == k; ++mark) lines.push_back("DoEvents");
+            for (; mark != marks.end() && *mark == k; ++mark) lines.push_back("DoEvents");
             if (k == ws.calls().size()) break;
             const RecordedCall& c = ws.calls()[k];
             std::string line = c.operation;
@@ -126,17 +122,24 @@ const std::vector<std::string> kSixIcons{"roomicon1", "roomicon2", "roomicon3",
                                          "roomicon4", "roomicon5", "roomicon6"};
 
 struct ChatLink : ::testing::Test {
-    MarkingToolkit toolkit;
+    CountingToolkit toolkit;
+    std::vector<std::size_t> marks;  // where in the window system's log each yield came
+    std::function<void()> duringYield;
     std::optional<Chat> chat;
     std::optional<ScopedToolkit> installedToolkit{std::in_place, toolkit};
     std::optional<ScopedWindowSystem> installedWindows;
-    void SetUp() override { Fresh(); }
+    void SetUp() override {
+        toolkit.pendingEvent = [this] {
+            marks.push_back(chat->ws.calls().size());
+            if (duringYield) duringYield();
+        };
+        Fresh();
+    }
     // A new, empty window system, installed.
     void Fresh() {
         installedWindows.reset();
         chat.emplace();
-        toolkit.ws = &chat->ws;
-        toolkit.marks.clear();
+        marks.clear();
         installedWindows.emplace(chat->ws);
     }
 };
@@ -146,8 +149,8 @@ TEST_F(ChatLink, FullTreeGetsTheNineMessagesInOrder) {
         Fresh();
         chat->AddRoom(chat->AddClient(upper), "room", 7, upper);
         SendChatLine(u"<Font Color=#FF0000>hi");
-        EXPECT_EQ(chat->Trace(toolkit), Expected("<Font Color=#FF0000>hi", "main", "area", "room",
-                                                 "roominput", kSixIcons, "roomicon6"));
+        EXPECT_EQ(chat->Trace(marks), Expected("<Font Color=#FF0000>hi", "main", "area", "room",
+                                               "roominput", kSixIcons, "roomicon6"));
         EXPECT_EQ(chat->ws.Title(chat->Named("roominput")), "<Font Color=#FF0000>hi");
     }
 }
@@ -155,7 +158,7 @@ TEST_F(ChatLink, FullTreeGetsTheNineMessagesInOrder) {
 TEST_F(ChatLink, AbsentClientSendsEverythingToNoWindow) {
     chat->Add(0, "other frame", "desk");
     SendChatLine(u"hello");
-    EXPECT_EQ(chat->Trace(toolkit),
+    EXPECT_EQ(chat->Trace(marks),
               Expected("hello", "0", "0", "0", "0", {"0", "0", "0", "0", "0", "0"}, "0"));
 }
 
@@ -176,7 +179,7 @@ TEST_F(ChatLink, FewerThanSixIconsWrapAroundAfterNoWindow) {
         Fresh();
         chat->AddRoom(chat->AddClient(), "room", c.icons);
         SendChatLine(u"x");
-        EXPECT_EQ(chat->Trace(toolkit),
+        EXPECT_EQ(chat->Trace(marks),
                   Expected("x", "main", "area", "room", "roominput", c.found, c.found.back()))
             << c.icons << " icons";
     }
@@ -189,22 +192,22 @@ TEST_F(ChatLink, OnlyTheFrontMostRoomIsUsed) {
     SendChatLine(u"one");
     std::vector<std::string> icons;
     for (int k = 1; k <= 6; ++k) icons.push_back("fronticon" + std::to_string(k));
-    EXPECT_EQ(chat->Trace(toolkit),
+    EXPECT_EQ(chat->Trace(marks),
               Expected("one", "main", "area", "front", "frontinput", icons, "fronticon6"));
 
     chat->ws.BringToFront(back);
     chat->ws.ClearCalls();
-    toolkit.marks.clear();
+    marks.clear();
     SendChatLine(u"two");
     for (int k = 1; k <= 6; ++k) icons[k - 1] = "backicon" + std::to_string(k);
-    EXPECT_EQ(chat->Trace(toolkit),
+    EXPECT_EQ(chat->Trace(marks),
               Expected("two", "main", "area", "back", "backinput", icons, "backicon6"));
 }
 
 TEST_F(ChatLink, EmptyLineStillMakesBothRounds) {
     chat->AddRoom(chat->AddClient(), "room", 6);
     SendChatLine(u"");
-    EXPECT_EQ(chat->Trace(toolkit),
+    EXPECT_EQ(chat->Trace(marks),
               Expected("", "main", "area", "room", "roominput", kSixIcons, "roomicon6"));
 }
 
@@ -219,7 +222,7 @@ TEST_F(ChatLink, LineGoesOutInTheCodePageAndNulDoesNotCutIt) {
 TEST_F(ChatLink, NestedSendCompletesBeforeTheOuterOneResumes) {
     chat->AddRoom(chat->AddClient(), "room", 6);
     bool nested = false;
-    toolkit.onDoEvents = [&] {
+    duringYield = [&] {
         if (nested) return;
         nested = true;
         SendChatLine(u"inner");
@@ -234,15 +237,15 @@ TEST_F(ChatLink, NestedSendCompletesBeforeTheOuterOneResumes) {
     std::vector<std::string> expected(outer.begin(), outer.begin() + 13);
     expected.insert(expected.end(), inner.begin(), inner.end());
     expected.insert(expected.end(), outer.begin() + 13, outer.end());
-    EXPECT_EQ(chat->Trace(toolkit), expected);
-    EXPECT_EQ(toolkit.marks.size(), 8u);
+    EXPECT_EQ(chat->Trace(marks), expected);
+    EXPECT_EQ(marks.size(), 8u);
 }
 
 TEST_F(ChatLink, EachCallUsesTheWindowSystemInstalledWhenItRuns) {
     chat->AddRoom(chat->AddClient(), "room", 6);
     InProcessWindowSystem later;
     std::optional<ScopedWindowSystem> swapped;
-    toolkit.onDoEvents = [&] {
+    duringYield = [&] {
         if (!swapped) swapped.emplace(later);
     };
     SendChatLine(u"x");

@@ -11,19 +11,39 @@
 #include <utility>
 #include <vector>
 
+#include "chatlink/chat_client_classes.h"
 #include "chatlink/chatlink.h"
 #include "fuzz_input.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
+#include "support/chat_fixture.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom::fuzz {
 namespace {
 
-constexpr const char* kClasses[] = {"aol frame25", "AOL Frame25", "mdiclient", "MDIClient",
-                                    "aol child",   "AOL Child",   "richcntl",  "RichCntl",
-                                    "_aol_icon",   "_AOL_Icon",   "_aol_icon", "_aol_icon",
-                                    "aol frame2",  "richcntl ",   "other"};
-constexpr std::size_t kClassCount = sizeof kClasses / sizeof kClasses[0];
+// The chat client's classes as the chat link looks them up and in capitals,
+// the icons' again (rooms need six), then near misses and a stranger.
+const std::vector<std::string>& Classes() {
+    static const std::vector<std::string> classes = [] {
+        std::vector<std::string> all;
+        for (const char* name :
+             {kChatFrameClass, kChatAreaClass, kChatRoomClass, kChatInputClass, kChatIconClass}) {
+            all.emplace_back(name);
+            all.push_back(testing::UpperCase(name));
+        }
+        all.emplace_back(kChatIconClass);
+        all.emplace_back(kChatIconClass);
+        const std::string frame = kChatFrameClass;
+        all.push_back(frame.substr(0, frame.size() - 1));
+        all.push_back(std::string(kChatInputClass) + " ");
+        all.emplace_back("other");
+        return all;
+    }();
+    return classes;
+}
+
+const std::string& ClassOf(std::uint8_t byte) { return Classes()[byte % Classes().size()]; }
 
 char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -68,13 +88,13 @@ struct Frame {
     int yields = 0;
 };
 
-struct Fuzzer : Toolkit {
+struct Fuzzer {
     InProcessWindowSystem ws;
     std::vector<Hwnd> windows;  // in creation order
     std::vector<std::pair<std::uint8_t, std::uint8_t>> actions;
-    std::size_t next_action = 0;
+    std::size_t nextAction = 0;
     std::vector<Frame*> frames;
-    std::u16string nested_line;
+    std::u16string nestedLine;
 
     // The look-up rules: parent 0 means the top level; continue after a
     // child or from the first; the first of the class, without regard to case.
@@ -98,23 +118,23 @@ struct Fuzzer : Toolkit {
         const auto h = [](Hwnd w) { return static_cast<std::int64_t>(w); };
         Hwnd main = 0;
         for (Hwnd w : ws.Children(0)) {
-            if (SameClass(ws.ClassName(w), "aol frame25")) {
+            if (SameClass(ws.ClassName(w), kChatFrameClass)) {
                 main = w;
                 break;
             }
         }
-        calls.push_back(Line("FindWindowA", {}, {"aol frame25", "(null)"}));
-        const Hwnd area = Find(main, 0, "mdiclient");
-        calls.push_back(Line("FindWindowExA", {h(main), 0}, {"mdiclient", "(null)"}));
-        const Hwnd room = Find(area, 0, "aol child");
-        calls.push_back(Line("FindWindowExA", {h(area), 0}, {"aol child", "(null)"}));
-        const Hwnd input = Find(room, 0, "richcntl");
-        calls.push_back(Line("FindWindowExA", {h(room), 0}, {"richcntl", "(null)"}));
+        calls.push_back(Line("FindWindowA", {}, {kChatFrameClass, "(null)"}));
+        const Hwnd area = Find(main, 0, kChatAreaClass);
+        calls.push_back(Line("FindWindowExA", {h(main), 0}, {kChatAreaClass, "(null)"}));
+        const Hwnd room = Find(area, 0, kChatRoomClass);
+        calls.push_back(Line("FindWindowExA", {h(area), 0}, {kChatRoomClass, "(null)"}));
+        const Hwnd input = Find(room, 0, kChatInputClass);
+        calls.push_back(Line("FindWindowExA", {h(room), 0}, {kChatInputClass, "(null)"}));
         calls.push_back(Line("SendMessageA", {h(input), kWmSetText, 0}, {ExpectedText(line)}));
         Hwnd icon = 0;
         for (int k = 0; k < 6; ++k) {
-            calls.push_back(Line("FindWindowExA", {h(room), h(icon)}, {"_aol_icon", "(null)"}));
-            icon = Find(room, icon, "_aol_icon");
+            calls.push_back(Line("FindWindowExA", {h(room), h(icon)}, {kChatIconClass, "(null)"}));
+            icon = Find(room, icon, kChatIconClass);
         }
         for (int round = 0; round < 2; ++round) {
             calls.push_back(Line("SendMessageA", {h(input), kWmChar, 13, 0}));
@@ -155,22 +175,22 @@ struct Fuzzer : Toolkit {
 
     // A yield runs the next action: the tree changes under the send, or a
     // second send runs inside the first.
-    void DoEvents() override {
+    void Yield() {
         ++frames.back()->yields;
-        if (next_action >= actions.size()) return;
-        const auto [kind, target] = actions[next_action++];
+        if (nextAction >= actions.size()) return;
+        const auto [kind, target] = actions[nextAction++];
         switch (kind % 5) {
             case 1:
                 ws.DestroyWindow(Target(target));
                 break;
             case 2:
-                windows.push_back(ws.AddWindow(Target(target), kClasses[target % kClassCount]));
+                windows.push_back(ws.AddWindow(Target(target), ClassOf(target)));
                 break;
             case 3:
                 ws.BringToFront(Target(target));
                 break;
             case 4:
-                if (frames.size() < 3) CheckedSend(nested_line);
+                if (frames.size() < 3) CheckedSend(nestedLine);
                 break;
             default:
                 break;
@@ -186,25 +206,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace hueloom::fuzz;
     FuzzInput input(data, size);
     Fuzzer fuzzer;
-    const int window_count = input.Byte() % 40;
-    for (int k = 0; k < window_count; ++k) {
+    const int windowCount = input.Byte() % 40;
+    for (int k = 0; k < windowCount; ++k) {
         const std::uint8_t parent = input.Byte();
-        const std::uint8_t class_byte = input.Byte();
+        const std::uint8_t classByte = input.Byte();
         const std::size_t choice = parent % (fuzzer.windows.size() + 1);
-        const Hwnd parent_window = choice == 0 ? 0 : fuzzer.windows[choice - 1];
-        fuzzer.windows.push_back(
-            fuzzer.ws.AddWindow(parent_window, kClasses[class_byte % kClassCount]));
+        const Hwnd parentWindow = choice == 0 ? 0 : fuzzer.windows[choice - 1];
+        fuzzer.windows.push_back(fuzzer.ws.AddWindow(parentWindow, ClassOf(classByte)));
     }
-    const int action_count = input.Byte() % 12;
-    for (int k = 0; k < action_count; ++k) {
+    const int actionCount = input.Byte() % 12;
+    for (int k = 0; k < actionCount; ++k) {
         const std::uint8_t kind = input.Byte();
         fuzzer.actions.emplace_back(kind, input.Byte());
     }
     const std::u16string line = input.Text(2048);
-    fuzzer.nested_line = u"inner " + line.substr(0, 16);
+    fuzzer.nestedLine = u"inner " + line.substr(0, 16);
 
+    CountingToolkit toolkit;
+    toolkit.pendingEvent = [&fuzzer] { fuzzer.Yield(); };
     const ScopedWindowSystem windows(fuzzer.ws);
-    const ScopedToolkit toolkit(fuzzer);
+    const ScopedToolkit installed(toolkit);
     fuzzer.CheckedSend(line);
     return 0;
 }

@@ -18,6 +18,7 @@
 #include "fade/fade.h"
 #include "fuzz_input.h"
 #include "host/toolkit.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom::fuzz {
 namespace {
@@ -102,29 +103,11 @@ void CheckMarkup(std::u16string_view markup, std::u16string_view text, const Pla
     Check(at == markup.size(), "markup has more than the faded characters");
 }
 
-// Counts the yields of the outermost fade; may run one fade inside them.
-struct FuzzToolkit : Toolkit {
-    int outer_yields = 0;
-    int depth = 0;
-    bool nest = false;
-    std::u16string nested_text;
-
-    void DoEvents() override;
-};
-
 void NestedFade(const std::u16string& text) {
     // Stops that differ from anything the outer call uses, so a leak shows.
     const std::vector<Stop> stops = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
     const std::u16string markup = FadeFour(255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9, text, true);
     CheckMarkup(markup, text, RoundRobinPlan(stops, text.size(), true));
-}
-
-void FuzzToolkit::DoEvents() {
-    if (depth == 0) ++outer_yields;
-    if (!nest || depth > 0) return;
-    ++depth;
-    NestedFade(nested_text);
-    --depth;
 }
 
 std::vector<Stop> ReadStops(FuzzInput& input, int count) {
@@ -226,14 +209,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const std::u16string text = input.Text(4096);
-    FuzzToolkit toolkit;
-    toolkit.nest = (options & 2) != 0;
-    toolkit.nested_text = std::u16string(text.rbegin(), text.rend()).substr(0, 64);
+    // Counts the yields of the outermost fade; may run one fade inside them.
+    const bool nest = (options & 2) != 0;
+    const std::u16string nestedText = std::u16string(text.rbegin(), text.rend()).substr(0, 64);
+    CountingToolkit toolkit;
+    int depth = 0, outerYields = 0;
+    toolkit.pendingEvent = [&] {
+        if (depth == 0) ++outerYields;
+        if (!nest || depth > 0) return;
+        ++depth;
+        NestedFade(nestedText);
+        --depth;
+    };
     const ScopedToolkit installed(toolkit);
 
     const Plan plan = PlanFor(routine, stops, text.size(), wavy);
     const std::u16string markup = RunFade(routine, stops, packed, text, wavy);
     CheckMarkup(markup, text, plan);
-    Check(toolkit.outer_yields == plan.yields, "wrong number of yields");
+    Check(outerYields == plan.yields, "wrong number of yields");
     return 0;
 }

@@ -11,63 +11,25 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "host/drawing_surface.h"
 #include "host/toolkit.h"
 #include "preview/hex.h"
 #include "preview/lower_case.h"
 #include "preview/render.h"
+#include "support/counting_toolkit.h"
+#include "support/recording_surface.h"
 
 namespace hueloom::fuzz {
 namespace {
 
-// One operation on the surface: what it was, its number, its text.
-struct Op {
-    char what;  // S scale mode read, s scale mode, N name, z size, B I U K style flags,
-                // A auto redraw, F fore colour, C cls, X, Y, P print, W width
-    double number = 0;
-    std::u16string text = {};
-    bool operator==(const Op&) const = default;
-};
-using Ops = std::vector<Op>;
+// The operations as the recording surface writes them down.
+using Ops = std::vector<std::string>;
 
 // A width for every code unit, fractional, so the float sums are exercised.
 float Width(char16_t c) { return 1.0f + static_cast<float>(c % 13) * 0.375f; }
 
-class RecordingSurface : public DrawingSurface {
-  public:
-    explicit RecordingSurface(std::int16_t scaleMode) : scaleMode(scaleMode) {}
-    Ops ops;
-    std::int16_t scaleMode;
-
-    std::int16_t ScaleMode() override {
-        ops.push_back({'S'});
-        return scaleMode;
-    }
-    void SetScaleMode(std::int16_t mode) override {
-        scaleMode = mode;
-        ops.push_back({'s', double(mode)});
-    }
-    void SetFontName(std::u16string_view name) override {
-        ops.push_back({'N', 0, std::u16string(name)});
-    }
-    void SetFontSize(float points) override { ops.push_back({'z', points}); }
-    void SetFontBold(bool on) override { ops.push_back({'B', double(on)}); }
-    void SetFontItalic(bool on) override { ops.push_back({'I', double(on)}); }
-    void SetFontUnderline(bool on) override { ops.push_back({'U', double(on)}); }
-    void SetFontStrikethru(bool on) override { ops.push_back({'K', double(on)}); }
-    void SetAutoRedraw(bool on) override { ops.push_back({'A', double(on)}); }
-    void SetForeColor(std::int32_t colour) override { ops.push_back({'F', double(colour)}); }
-    void Cls() override { ops.push_back({'C'}); }
-    void SetCurrentX(float x) override { ops.push_back({'X', x}); }
-    void SetCurrentY(float y) override { ops.push_back({'Y', y}); }
-    void Print(std::u16string_view text) override { ops.push_back({'P', 0, std::u16string(text)}); }
-    float TextWidth(std::u16string_view text) override {
-        ops.push_back({'W', 0, std::u16string(text)});
-        float width = 0;
-        for (char16_t c : text) width += Width(c);
-        return width;
-    }
-};
+std::string Flag(std::string_view name, bool on) {
+    return std::string(name) + (on ? "=True" : "=False");
+}
 
 // --- The renderer's rules, read plainly ---
 
@@ -82,31 +44,39 @@ void ColourRule(std::u16string_view tag, Ops& ops) {
     const std::u16string_view red = code.substr(0, 2);
     const std::u16string_view green = code.size() >= 3 ? code.substr(2, 2) : std::u16string_view();
     const std::u16string_view blue = code.size() >= 2 ? code.substr(code.size() - 2) : code;
-    ops.push_back({'F', double(Field(red) + 256 * Field(green) + 65536 * Field(blue))});
+    ops.push_back("ForeColor=" +
+                  std::to_string(Field(red) + 256 * Field(green) + 65536 * Field(blue)));
 }
 
 void FaceRule(std::u16string_view tag, Ops& ops) {
     const std::size_t quote = tag.find(u'"');
-    ops.push_back(
-        {'N', 0, std::u16string(quote == std::u16string_view::npos ? tag : tag.substr(quote + 1))});
+    ops.push_back("FontName=" +
+                  Narrow(quote == std::u16string_view::npos ? tag : tag.substr(quote + 1)));
 }
 
 void TagStep(std::u16string_view tag, Ops& ops, int& shift) {
     struct Row {
         std::u16string_view text;
-        char flag;  // 0: a wave tag, which moves the shift instead
+        std::string_view flag;  // empty: a wave tag, which moves the shift instead
         bool on;
         int shift;
     };
-    static constexpr Row kRows[] = {
-        {u"u", 'U', true, 0},   {u"/u", 'U', false, 0}, {u"s", 'K', true, 0},
-        {u"/s", 'K', false, 0}, {u"b", 'B', true, 0},   {u"/b", 'B', false, 0},
-        {u"i", 'I', true, 0},   {u"/i", 'I', false, 0}, {u"sup", 0, false, -1},
-        {u"/sup", 0, false, 0}, {u"sub", 0, false, 1},  {u"/sub", 0, false, 0}};
+    static constexpr Row kRows[] = {{u"u", "FontUnderline", true, 0},
+                                    {u"/u", "FontUnderline", false, 0},
+                                    {u"s", "FontStrikethru", true, 0},
+                                    {u"/s", "FontStrikethru", false, 0},
+                                    {u"b", "FontBold", true, 0},
+                                    {u"/b", "FontBold", false, 0},
+                                    {u"i", "FontItalic", true, 0},
+                                    {u"/i", "FontItalic", false, 0},
+                                    {u"sup", {}, false, -1},
+                                    {u"/sup", {}, false, 0},
+                                    {u"sub", {}, false, 1},
+                                    {u"/sub", {}, false, 0}};
     for (const Row& row : kRows) {
         if (tag != row.text) continue;
-        if (row.flag != 0) {
-            ops.push_back({row.flag, double(row.on)});
+        if (!row.flag.empty()) {
+            ops.push_back(Flag(row.flag, row.on));
         } else {
             shift = row.shift;
         }
@@ -125,17 +95,27 @@ Ops ReferenceOps(std::u16string_view markup, std::int16_t scaleMode) {
             text += c;
         }
     }
-    Ops ops = {{'S'},    {'s', 3}, {'N', 0, u"Arial"}, {'z', 10}, {'B', 0}, {'I', 0},
-               {'U', 0}, {'K', 0}, {'A', 1},           {'F', 0},  {'C'}};
-    float pen_x = 0;
-    int line_top = 0, shift = 0;
+    Ops ops = {"ScaleMode?",
+               "ScaleMode=3",
+               "FontName=Arial",
+               "FontSize=10",
+               "FontBold=False",
+               "FontItalic=False",
+               "FontUnderline=False",
+               "FontStrikethru=False",
+               "AutoRedraw=True",
+               "ForeColor=0",
+               "Cls"};
+    float penX = 0;
+    int lineTop = 0, shift = 0;
     std::size_t i = 0;
     auto draw = [&](char16_t c) {
-        ops.push_back({'Y', static_cast<float>(line_top + shift)});
-        ops.push_back({'X', pen_x + 2});
-        ops.push_back({'P', 0, std::u16string(1, c)});
-        ops.push_back({'W', 0, std::u16string(1, c)});
-        pen_x += Width(c);
+        const std::u16string unit(1, c);
+        ops.push_back("CurrentY=" + FloatText(static_cast<float>(lineTop + shift)));
+        ops.push_back("CurrentX=" + FloatText(penX + 2));
+        ops.push_back("Print " + Narrow(unit));
+        ops.push_back("TextWidth " + Narrow(unit));
+        penX += Width(c);
     };
     while (i < text.size()) {
         const char16_t c = text[i];
@@ -152,15 +132,15 @@ Ops ReferenceOps(std::u16string_view markup, std::int16_t scaleMode) {
             TagStep(tag, ops, shift);
             i = close + 1;
         } else if (c == u'+' && std::u16string_view(text).substr(i, 7) == u"+chr13+") {
-            line_top += 16;
-            pen_x = 0;
+            lineTop += 16;
+            penX = 0;
             i += 7;
         } else {
             draw(c);
             ++i;
         }
     }
-    ops.push_back({'s', double(scaleMode)});
+    ops.push_back("ScaleMode=" + std::to_string(scaleMode));
     return ops;
 }
 
@@ -170,24 +150,13 @@ std::size_t CarriageReturns(std::u16string_view text) {
     return count;
 }
 
-// Counts yields; may draw something else in the middle of a drawing.
-struct FuzzToolkit : Toolkit {
-    std::size_t yields = 0;
-    bool nest = false;
-    int depth = 0;
-    std::u16string nested_markup;
-
-    void DoEvents() override {
-        ++yields;
-        if (!nest || depth > 0) return;
-        ++depth;
-        RecordingSurface other(kScaleModePixels);
-        RenderMarkup(other, nested_markup);
-        Check(other.ops == ReferenceOps(nested_markup, kScaleModePixels),
-              "nested drawing differs from the reference");
-        --depth;
-    }
-};
+// A surface with the fuzzer's widths, starting in the given scale mode.
+RecordingSurface SurfaceIn(std::int16_t scaleMode) {
+    RecordingSurface surface;
+    surface.scaleMode = scaleMode;
+    surface.widthOf = &Width;
+    return surface;
+}
 
 }  // namespace
 }  // namespace hueloom::fuzz
@@ -200,17 +169,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto scaleMode = static_cast<std::int16_t>(static_cast<std::int8_t>(input.Byte()));
     const std::u16string markup = input.Text();
 
-    FuzzToolkit toolkit;
-    toolkit.nest = (options & 1) != 0;
-    toolkit.nested_markup = u"<b>n<font color=#00ff00>\r" + markup.substr(0, 32);
+    // Counts yields; may draw something else in the middle of a drawing.
+    const bool nest = (options & 1) != 0;
+    const std::u16string nestedMarkup = u"<b>n<font color=#00ff00>\r" + markup.substr(0, 32);
+    CountingToolkit toolkit;
+    int depth = 0;
+    toolkit.pendingEvent = [&] {
+        if (!nest || depth > 0) return;
+        ++depth;
+        RecordingSurface other = SurfaceIn(kScaleModePixels);
+        RenderMarkup(other, nestedMarkup);
+        Check(other.ops == ReferenceOps(nestedMarkup, kScaleModePixels),
+              "nested drawing differs from the reference");
+        --depth;
+    };
     const ScopedToolkit installed(toolkit);
 
-    RecordingSurface surface(scaleMode);
+    RecordingSurface surface = SurfaceIn(scaleMode);
     RenderMarkup(surface, markup);
     Check(surface.scaleMode == scaleMode, "scale mode not given back");
     const std::size_t returns = CarriageReturns(markup);
-    const std::size_t nested = toolkit.nest ? CarriageReturns(toolkit.nested_markup) : 0;
-    Check(toolkit.yields == returns + returns * nested, "not one yield per carriage return");
+    const std::size_t nested = nest ? CarriageReturns(nestedMarkup) : 0;
+    Check(static_cast<std::size_t>(toolkit.calls) == returns + returns * nested,
+          "not one yield per carriage return");
     Check(surface.ops == ReferenceOps(markup, scaleMode), "drawing differs from the reference");
     return 0;
 }

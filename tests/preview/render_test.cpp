@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "support/recording_surface.h"
 #include "host/toolkit.h"
+#include "support/counting_toolkit.h"
+#include "support/recording_surface.h"
 
 namespace hueloom {
 namespace {
@@ -196,16 +197,6 @@ TEST(RenderMarkup, ManyUnclosedLessThansDrawInLinearTime) {
     EXPECT_EQ(ops.size(), 200000u * 4);
 }
 
-struct NestingToolkit : Toolkit {
-    std::function<void()> on_yield;
-    void DoEvents() override {
-        if (!on_yield) return;
-        auto run = std::move(on_yield);  // once only
-        on_yield = nullptr;
-        run();
-    }
-};
-
 // A handler run from the pre-pass's yield draws on the same surface and
 // changes the caller's markup; the interrupted call then draws its own markup.
 TEST(RenderMarkup, NestedRenderDuringThePrePassLeavesTheOuterDrawingIntact) {
@@ -214,8 +205,9 @@ TEST(RenderMarkup, NestedRenderDuringThePrePassLeavesTheOuterDrawingIntact) {
     RenderMarkup(alone, markup);
 
     RecordingSurface shared;
-    NestingToolkit toolkit;
-    toolkit.on_yield = [&] {
+    CountingToolkit toolkit;
+    toolkit.pendingEvent = [&] {
+        if (toolkit.calls > 1) return;  // the first yield only
         RenderMarkup(shared, u"<u><sup>zz\rq");
         markup.assign(5000, u'!');
     };

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "chatlink/chat_client_classes.h"
 #include "chatlink/chatlink.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
+#include "support/counting_toolkit.h"
 
 namespace hueloom {
 namespace {
@@ -18,14 +20,14 @@ struct ChatClient {
     Hwnd room = 0, input = 0, icon = 0;
 
     ChatClient() {
-        const Hwnd main = ws.AddWindow(0, "aol frame25");
-        const Hwnd area = ws.AddWindow(main, "mdiclient");
-        room = ws.AddWindow(area, "aol child");
+        const Hwnd main = ws.AddWindow(0, kChatFrameClass);
+        const Hwnd area = ws.AddWindow(main, kChatAreaClass);
+        room = ws.AddWindow(area, kChatRoomClass);
         for (int k = 6; k >= 1; --k) {
-            const Hwnd made = ws.AddWindow(room, "_aol_icon");
+            const Hwnd made = ws.AddWindow(room, kChatIconClass);
             if (k == 6) icon = made;
         }
-        input = ws.AddWindow(room, "richcntl");
+        input = ws.AddWindow(room, kChatInputClass);
     }
 
     // The messages sent, as (window, message, wParam); the text of WM_SETTEXT apart.
@@ -97,16 +99,11 @@ TEST(HostileChatLink, EveryCodeUnitBecomesExactlyOneByte) {
 // A yield that closes the chat room: the presses still go to the handles found
 // before, which now lead nowhere, and the send returns normally.
 TEST(HostileChatLink, TheRoomClosingDuringAYieldEndsNothingBadly) {
-    struct ClosingToolkit : Toolkit {
-        ChatClient* chat = nullptr;
-        int calls = 0;
-        void DoEvents() override {
-            if (++calls == 1) chat->ws.DestroyWindow(chat->room);
-        }
-    };
     ChatClient chat;
-    ClosingToolkit toolkit;
-    toolkit.chat = &chat;
+    CountingToolkit toolkit;
+    toolkit.pendingEvent = [&] {
+        if (toolkit.calls == 1) chat.ws.DestroyWindow(chat.room);
+    };
     const ScopedWindowSystem installed(chat.ws);
     const ScopedToolkit installedToolkit(toolkit);
     SendChatLine(u"still here");

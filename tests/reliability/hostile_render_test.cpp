@@ -7,19 +7,28 @@
 #include <string>
 #include <vector>
 
-#include "drawn_surface.h"
 #include "host/toolkit.h"
 #include "preview/hex.h"
 #include "preview/render.h"
 #include "support/counting_toolkit.h"
+#include "support/recording_surface.h"
 
 namespace hueloom {
 namespace {
 
 constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 
+// Keeps only the glyphs, cheap enough for megabytes; every unit 5 pixels
+// wide, so positions are easy to predict.
+RecordingSurface GlyphsOnly() {
+    RecordingSurface surface;
+    surface.keepOps = false;
+    surface.defaultWidth = 5.0f;
+    return surface;
+}
+
 // Renders and reports how long it took, for the figures in the test log.
-double TimedRender(DrawnSurface& surface, std::u16string_view markup, const char* what) {
+double TimedRender(RecordingSurface& surface, std::u16string_view markup, const char* what) {
     const auto start = std::chrono::steady_clock::now();
     RenderMarkup(surface, markup);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -30,7 +39,7 @@ double TimedRender(DrawnSurface& surface, std::u16string_view markup, const char
 TEST(HostileRender, AMegabyteOfCarriageReturnsBreaksLinesYieldingOncePerReturn) {
     CountingToolkit toolkit;
     const ScopedToolkit installed(toolkit);
-    DrawnSurface surface;
+    RecordingSurface surface = GlyphsOnly();
     TimedRender(surface, std::u16string(kMegabyte, u'\r'), "carriage returns");
     EXPECT_EQ(toolkit.calls, kMegabyte);
     EXPECT_TRUE(surface.glyphs.empty());
@@ -44,7 +53,7 @@ TEST(HostileRender, ReturnsAmongAMegabyteOfTextKeepEveryLineInPlace) {
     for (std::size_t k = 0; k < kMegabyte / 2; ++k) markup += u"a\r";
     CountingToolkit toolkit;
     const ScopedToolkit installed(toolkit);
-    DrawnSurface surface;
+    RecordingSurface surface = GlyphsOnly();
     TimedRender(surface, markup, "text and carriage returns");
     ASSERT_EQ(surface.glyphs.size(), kMegabyte / 2);
     EXPECT_EQ(toolkit.calls, kMegabyte / 2);
@@ -56,7 +65,7 @@ TEST(HostileRender, ReturnsAmongAMegabyteOfTextKeepEveryLineInPlace) {
 
 // No ">" follows any of them, so none starts a tag: every one is drawn.
 TEST(HostileRender, AMegabyteOfLessThanSignsIsDrawnAsText) {
-    DrawnSurface surface;
+    RecordingSurface surface = GlyphsOnly();
     TimedRender(surface, std::u16string(kMegabyte, u'<'), "less-than signs");
     ASSERT_EQ(surface.glyphs.size(), kMegabyte);
     EXPECT_EQ(surface.glyphs[1].x, 7.0f);
@@ -65,7 +74,7 @@ TEST(HostileRender, AMegabyteOfLessThanSignsIsDrawnAsText) {
 
 // The same line with a ">" at its end is one long ignored tag.
 TEST(HostileRender, AMegabyteOfLessThanSignsClosedAtTheEndIsOneIgnoredTag) {
-    DrawnSurface surface;
+    RecordingSurface surface = GlyphsOnly();
     TimedRender(surface, std::u16string(kMegabyte, u'<') + u">x", "one long tag");
     EXPECT_EQ(surface.Units(), u"x");
 }
@@ -89,7 +98,7 @@ TEST(HostileRender, UnclosedTagsAreDrawnAsTextAndChangeNothing) {
         {u"a<b\rc", u"a<b", 0, false},  // the return became the marker; its tag is unclosed too
     };
     for (const Case& c : cases) {
-        DrawnSurface surface;
+        RecordingSurface surface = GlyphsOnly();
         RenderMarkup(surface, c.markup);
         const std::u16string drawn = surface.Units();
         EXPECT_TRUE(drawn.substr(0, c.drawn.size()) == c.drawn) << c.markup.size();
@@ -103,7 +112,7 @@ TEST(HostileRender, UnclosedTagsAreDrawnAsTextAndChangeNothing) {
 
 // After an unclosed "<" the rest is ordinary text, line-break markers included.
 TEST(HostileRender, AnUnclosedTagStillLetsLaterReturnsBreakTheLine) {
-    DrawnSurface surface;
+    RecordingSurface surface = GlyphsOnly();
     RenderMarkup(surface, u"a<b\rc");
     EXPECT_EQ(surface.glyphs, (std::vector<Glyph>{{2, 0, u'a', 0, false},
                                                   {7, 0, u'<', 0, false},
@@ -114,7 +123,7 @@ TEST(HostileRender, AnUnclosedTagStillLetsLaterReturnsBreakTheLine) {
 TEST(HostileRender, OddCodeUnitsAreDrawnOneUnitAtATime) {
     const std::u16string markup =
         std::u16string(u"\0\xD800\xDC00\xDFFF\xDBFF\n\t\x1B\x7F\xFFFF", 10);
-    DrawnSurface surface;
+    RecordingSurface surface = GlyphsOnly();
     RenderMarkup(surface, markup);
     EXPECT_TRUE(surface.printedNotOneUnit.empty());
     EXPECT_TRUE(surface.Units() == markup);
@@ -122,7 +131,7 @@ TEST(HostileRender, OddCodeUnitsAreDrawnOneUnitAtATime) {
 
 TEST(HostileRender, LinesPastTheSixteenBitLimitAreDrawnWhole) {
     for (std::size_t length : {std::size_t{32767}, std::size_t{32768}, std::size_t{70000}}) {
-        DrawnSurface surface;
+        RecordingSurface surface = GlyphsOnly();
         RenderMarkup(surface, std::u16string(length, u'x'));
         ASSERT_EQ(surface.glyphs.size(), length);
         EXPECT_EQ(surface.glyphs.back().x, 2.0f + 5.0f * static_cast<float>(length - 1));

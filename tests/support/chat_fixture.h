@@ -14,6 +14,13 @@
 
 namespace hueloom::testing {
 
+// A class name in capitals: the host matches class names without regard to case.
+inline std::string UpperCase(std::string_view name) {
+    std::string upper(name);
+    for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return upper;
+}
+
 // The chat client's windows: frame > area > room > input box and six icons.
 struct ChatTree {
     Hwnd frame = 0, area = 0, room = 0, input = 0, sendIcon = 0;
