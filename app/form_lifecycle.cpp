@@ -1,6 +1,7 @@
 // Form1's start and close: the announcements, the topmost band and the
 // window region, and unloading every form.
 #include "app/form1.h"
+#include "app/handler_scope.h"
 #include "chatlink/chatlink.h"
 #include "fade/fade.h"
 #include "host/window_shape.h"
@@ -26,6 +27,16 @@ void Form1::Form_Activate() {
 void Form1::Form_Unload(bool& /*cancel: an unload is never refused*/) {
     SendChatLine(Announcement(u"Hueloom Unload"));
     UnloadAllForms();
+}
+
+void Form1::Unload() {
+    if (unload_ != UnloadState::kLoaded) return;
+    HandlerScope scope(*this);
+    unload_ = UnloadState::kUnloading;
+    Guarded(&Form1::RunUnloadHandler);
+    unload_ = UnloadState::kUnloaded;
+    LeaveForms();
+    window_.Close();
 }
 
 void Form1::RunUnloadHandler() {

@@ -1,44 +1,18 @@
 // Running Form1's handlers: an error ends the handler that raised it, is told
 // to the user in the preview strip, and goes no further.
 #include "app/form1.h"
+#include "app/handler_scope.h"
 #include "app/stopped_notice.h"
 #include "fade/text_length.h"
 #include "host/error.h"
 
 namespace hueloom {
 
-// Counts the form's handlers on the stack; the window goes only once none is
-// left and the form has unloaded.
-class Form1::HandlerScope {
-  public:
-    explicit HandlerScope(Form1& form) : form_(form) { ++form_.runningHandlers_; }
-    ~HandlerScope() {
-        if (--form_.runningHandlers_ == 0 && form_.unload_ == UnloadState::kUnloaded) {
-            form_.window_.Release();
-        }
-    }
-    HandlerScope(const HandlerScope&) = delete;
-    HandlerScope& operator=(const HandlerScope&) = delete;
-
-  private:
-    Form1& form_;
-};
-
 void Form1::Run(Handler handler) noexcept {
     // Nothing is wired until the form is whole, and nothing runs once it has unloaded.
     if (!built_ || unload_ == UnloadState::kUnloaded) return;
     HandlerScope scope(*this);
     Guarded(handler);
-}
-
-void Form1::Unload() {
-    if (unload_ != UnloadState::kLoaded) return;
-    HandlerScope scope(*this);
-    unload_ = UnloadState::kUnloading;
-    Guarded(&Form1::RunUnloadHandler);
-    unload_ = UnloadState::kUnloaded;
-    LeaveForms();
-    window_.Close();
 }
 
 void Form1::Guarded(Handler handler) noexcept {

@@ -8,10 +8,11 @@
 namespace hueloom {
 namespace {
 
-int HexDigitValue(char16_t c) { return c <= u'9' ? c - u'0' : c - u'A' + 10; }
+// A digit of SixDigitHex's text: always one of 0-9 and A-F.
+int SixDigitHexDigit(char16_t c) { return c <= u'9' ? c - u'0' : c - u'A' + 10; }
 
 Component HexByte(char16_t high, char16_t low) {
-    return static_cast<Component>(HexDigitValue(high) * 16 + HexDigitValue(low));
+    return static_cast<Component>(SixDigitHexDigit(high) * 16 + SixDigitHexDigit(low));
 }
 
 // The stop a packed value encodes, read from the positions of its

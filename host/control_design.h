@@ -37,7 +37,7 @@ struct ControlDesign {
     std::string_view name;
     // Relative to the container's inner area: the window's client area or,
     // where container names a picture box, that box's.
-    TwipsRect place;
+    TwipsRect place = {};
     std::string_view container = {};
     std::u16string_view caption = {};
     // Scroll bars and sliders.

@@ -33,7 +33,8 @@ class MadeControls {
         std::vector<Handle> order;
         for (std::string_view name : names) {
             const auto found = made_.find(name);
-            if (found != made_.end() && found->second.focusable) order.push_back(found->second.handle);
+            if (found != made_.end() && found->second.focusable)
+                order.push_back(found->second.handle);
         }
         return order;
     }

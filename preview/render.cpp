@@ -8,6 +8,7 @@
 #include "preview/find_unit.h"
 #include "preview/lower_case.h"
 #include "preview/markup_tag.h"
+#include "preview/replace_all.h"
 
 namespace hueloom {
 namespace {

@@ -1,10 +1,10 @@
 // Replacing every occurrence of a text, yielding to the toolkit once per replacement.
+#include "preview/replace_all.h"
+
 #include <cstddef>
-#include <string>
 
 #include "host/toolkit.h"
 #include "preview/find_unit.h"
-#include "preview/render.h"
 
 namespace hueloom {
 

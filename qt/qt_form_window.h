@@ -13,7 +13,6 @@
 
 namespace hueloom {
 
-
 class QtFormWindow final : public QWidget, public FormWindow {
     Q_OBJECT
 
@@ -37,7 +36,7 @@ class QtFormWindow final : public QWidget, public FormWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    std::unique_ptr<Form> form_;  // goes before the controls it refers to
+    std::unique_ptr<Form> form_;            // goes before the controls it refers to
     std::optional<FormWindowRules> rules_;  // once configured for its form
 };
 

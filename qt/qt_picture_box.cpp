@@ -30,10 +30,6 @@ void QtPictureBox::SetBackColor(std::int32_t colour) {
     update();
 }
 
-std::int32_t QtPictureBox::BackColor() const {
-    return FromQColor(palette().color(QPalette::Active, QPalette::Window));
-}
-
 DrawingSurface& QtPictureBox::Surface() {
     if (!surface_) surface_ = std::make_unique<QtDrawingSurface>(*this);
     return *surface_;

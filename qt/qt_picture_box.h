@@ -26,8 +26,6 @@ class QtPictureBox final : public QFrame, public PictureBox {
     // Made on first use, kept from then on.
     DrawingSurface& Surface() override;
 
-    std::int32_t BackColor() const;
-
   protected:
     void paintEvent(QPaintEvent* event) override;
 

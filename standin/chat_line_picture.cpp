@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "qt/qt_drawing_surface.h"
 #include "host/toolkit.h"
 #include "preview/render.h"
+#include "qt/qt_drawing_surface.h"
 #include "standin/extent_surface.h"
 
 namespace hueloom {

@@ -159,7 +159,7 @@ for _ in $(seq 300); do
     kill -0 "$standin_pid" 2>/dev/null || break
     sleep 0.1
 done
-expect "stand-in up with its window tree (classes in mixed case, eight icons)" \
+expect "stand-in up with its window tree (classes in capitals, eight icons)" \
     "opened room1 children: room1.input room1.icon1 room1.icon2 room1.icon3 room1.static \
 room1.icon4 room1.icon5 room1.icon6 room1.icon7 room1.icon8 room1.history
 rooms front to back: room1

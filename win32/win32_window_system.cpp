@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "fade/characters.h"
-
 #include "win32/win32_handles.h"
 
 namespace hueloom {

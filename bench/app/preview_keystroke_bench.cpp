@@ -10,10 +10,10 @@
 #include <optional>
 
 #include "fade/fade.h"
+#include "preview/render.h"
 #include "qt/qt_form1.h"
 #include "qt/qt_picture_box.h"
 #include "qt/qt_toolkit.h"
-#include "preview/render.h"
 
 namespace hueloom {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fade/fade.h"
-#include "qt/qt_drawing_surface.h"
 #include "preview/render.h"
+#include "qt/qt_drawing_surface.h"
 
 namespace {
 

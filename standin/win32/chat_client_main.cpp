@@ -11,21 +11,33 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "chatlink/chat_client_classes.h"
 #include "standin/win32/standin_log.h"
 
 namespace hueloom {
 namespace {
 
-// Registered in mixed case: the chat link looks them up in lower case.
-constexpr char kFrameClass[] = "AOL Frame25";
-constexpr char kAreaClass[] = "MDIClient";  // the system's multi-document area
-constexpr char kRoomClass[] = "AOL Child";
-constexpr char kInputClass[] = "RICHCNTL";
-constexpr char kIconClass[] = "_AOL_Icon";
-constexpr char kStaticClass[] = "_AOL_Static";
+// Registered in capitals: the chat link looks them up in lower case.
+std::string Capitals(std::string_view name) {
+    std::string upper(name);
+    for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return upper;
+}
+
+const std::string kFrameName = Capitals(kChatFrameClass);
+const std::string kRoomName = Capitals(kChatRoomClass);
+const std::string kInputName = Capitals(kChatInputClass);
+const std::string kIconName = Capitals(kChatIconClass);
+const char* const kFrameClass = kFrameName.c_str();
+const char* const kAreaClass = kChatAreaClass;  // the system's own multi-document area
+const char* const kRoomClass = kRoomName.c_str();
+const char* const kInputClass = kInputName.c_str();
+const char* const kIconClass = kIconName.c_str();
+constexpr char kStaticClass[] = "_STANDIN_STATIC";  // a room's other children
 
 constexpr UINT kOpenRoomMessage = WM_APP + 1;
 constexpr int kIconsBeforeStatic = 3;

@@ -15,10 +15,10 @@
 
 #include "chatlink/chatlink.h"
 #include "host/toolkit.h"
+#include "host/window_shape.h"
 #include "win32/win32_handles.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window_system.h"
-#include "host/window_shape.h"
 
 namespace hueloom {
 namespace {

@@ -189,13 +189,19 @@ void CheckLayout(const Form& form) {
     const std::string boxClass = ClassOf(form.Item("Picture1"));
     const auto classFor = [&](ControlKind kind) -> std::string {
         switch (kind) {
-            case ControlKind::kScrollBar: return "ScrollBar";
-            case ControlKind::kPictureBox: return boxClass;
-            case ControlKind::kSlider: return "msctls_trackbar32";
-            case ControlKind::kTextBox: return "Edit";
-            case ControlKind::kLabel: return "Static";
+            case ControlKind::kScrollBar:
+                return "ScrollBar";
+            case ControlKind::kPictureBox:
+                return boxClass;
+            case ControlKind::kSlider:
+                return "msctls_trackbar32";
+            case ControlKind::kTextBox:
+                return "Edit";
+            case ControlKind::kLabel:
+                return "Static";
             case ControlKind::kCommandButton:
-            case ControlKind::kOptionButton: return "Button";
+            case ControlKind::kOptionButton:
+                return "Button";
         }
         return {};
     };

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/form1.h"
-#include "support/in_process_controls.h"
 #include "support/chat_fixture.h"
+#include "support/in_process_controls.h"
 
 namespace hueloom::testing {
 

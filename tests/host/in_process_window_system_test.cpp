@@ -10,26 +10,24 @@ namespace {
 // front to back as: icon1, other, icon2, icon3.
 struct Tree : ::testing::Test {
     InProcessWindowSystem ws;
-    Hwnd top = ws.AddWindow(0, "AOL Child", "Lobby");
-    Hwnd icon3 = ws.AddWindow(top, "_aol_icon");
-    Hwnd icon2 = ws.AddWindow(top, "_AOL_ICON");
-    Hwnd other = ws.AddWindow(top, "RichCntl");
-    Hwnd icon1 = ws.AddWindow(top, "_Aol_Icon");
+    Hwnd top = ws.AddWindow(0, "Chat Room", "Lobby");
+    Hwnd icon3 = ws.AddWindow(top, "_button");
+    Hwnd icon2 = ws.AddWindow(top, "_BUTTON");
+    Hwnd other = ws.AddWindow(top, "EditBox");
+    Hwnd icon1 = ws.AddWindow(top, "_Button");
 };
 
 TEST_F(Tree, ChildLookUpsFollowTheHostsRules) {
-    const Hwnd stranger = ws.AddWindow(0, "_aol_icon");  // top level, not a child
+    const Hwnd stranger = ws.AddWindow(0, "_button");  // top level, not a child
     const struct {
         Hwnd parent, after;
         const char* className;
         Hwnd expected;
     } cases[] = {
-        {top, 0, "_aol_icon", icon1},     {top, icon1, "_aol_icon", icon2},
-        {top, icon2, "_aol_icon", icon3}, {top, icon3, "_aol_icon", 0},
-        {top, other, "_aol_icon", icon2}, {top, stranger, "_aol_icon", 0},
-        {top, 0, nullptr, icon1},         {top, icon1, nullptr, other},
-        {0, 0, "_aol_icon", stranger},    {0, 0, "aol child", top},
-        {0xDEAD, 0, "_aol_icon", 0},      {top, 0, "_aol_icon2", 0},
+        {top, 0, "_button", icon1}, {top, icon1, "_button", icon2}, {top, icon2, "_button", icon3},
+        {top, icon3, "_button", 0}, {top, other, "_button", icon2}, {top, stranger, "_button", 0},
+        {top, 0, nullptr, icon1},   {top, icon1, nullptr, other},   {0, 0, "_button", stranger},
+        {0, 0, "chat room", top},   {0xDEAD, 0, "_button", 0},      {top, 0, "_button2", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ws.FindWindowExA(c.parent, c.after, c.className, nullptr), c.expected)
@@ -38,14 +36,14 @@ TEST_F(Tree, ChildLookUpsFollowTheHostsRules) {
 }
 
 TEST_F(Tree, TopLevelLookUpMatchesClassAndTitleIgnoringCase) {
-    const Hwnd front = ws.AddWindow(0, "aol child", "Town Square");
-    EXPECT_EQ(ws.FindWindowA("AOL CHILD", nullptr), front);
-    EXPECT_EQ(ws.FindWindowA("aol child", "LOBBY"), top);
+    const Hwnd front = ws.AddWindow(0, "chat room", "Town Square");
+    EXPECT_EQ(ws.FindWindowA("CHAT ROOM", nullptr), front);
+    EXPECT_EQ(ws.FindWindowA("chat room", "LOBBY"), top);
     EXPECT_EQ(ws.FindWindowA(nullptr, "town square"), front);
-    EXPECT_EQ(ws.FindWindowA("_aol_icon", nullptr), 0u);  // children are not top level
-    EXPECT_EQ(ws.FindWindowA("aol child", "Lobby 2"), 0u);
+    EXPECT_EQ(ws.FindWindowA("_button", nullptr), 0u);  // children are not top level
+    EXPECT_EQ(ws.FindWindowA("chat room", "Lobby 2"), 0u);
     ws.BringToFront(top);
-    EXPECT_EQ(ws.FindWindowA("aol child", nullptr), top);
+    EXPECT_EQ(ws.FindWindowA("chat room", nullptr), top);
 }
 
 TEST_F(Tree, DestroyedWindowsAndTheirChildrenAreGone) {
@@ -60,7 +58,7 @@ TEST_F(Tree, DestroyedWindowsAndTheirChildrenAreGone) {
 TEST_F(Tree, MessagesReachTheHandlerAndAreRecorded) {
     int seen = 0;
     Hwnd box = 0;
-    box = ws.AddWindow(top, "richcntl", {},
+    box = ws.AddWindow(top, "editbox", {},
                        {.onMessage = [&, count = 0](std::uint32_t message, std::uintptr_t wParam,
                                                     std::intptr_t) mutable {
                            seen = ++count;  // the handler keeps its own state
@@ -108,10 +106,10 @@ TEST_F(Tree, SetWindowPosMovesAndMarksTheTopmostBand) {
 // where they are sent and nowhere else.
 TEST(InProcessWindowSystem, WithRecordingOffMessagesArriveAndNothingIsKept) {
     InProcessWindowSystem ws(CallRecording::kOff);
-    const Hwnd box = ws.AddWindow(0, "richcntl");
+    const Hwnd box = ws.AddWindow(0, "editbox");
     const std::string line(1 << 20, 'x');
     ws.SendMessageA(box, kWmSetText, 0, reinterpret_cast<std::intptr_t>(line.c_str()));
-    EXPECT_EQ(ws.FindWindowA("richcntl", nullptr), box);
+    EXPECT_EQ(ws.FindWindowA("editbox", nullptr), box);
     EXPECT_EQ(ws.Title(box), line);
     EXPECT_TRUE(ws.calls().empty());
 }

@@ -28,8 +28,8 @@ TEST(ScopedToolkit, InstallsAndRestoresInNestedScopes) {
 
 TEST(CurrentWindowSystem, WithNoneInstalledFindsNothing) {
     WindowSystem& none = CurrentWindowSystem();
-    EXPECT_EQ(none.FindWindowA("aol frame25", nullptr), 0u);
-    EXPECT_EQ(none.FindWindowExA(0, 0, "mdiclient", nullptr), 0u);
+    EXPECT_EQ(none.FindWindowA("frame", nullptr), 0u);
+    EXPECT_EQ(none.FindWindowExA(0, 0, "area", nullptr), 0u);
     EXPECT_EQ(none.SendMessageA(0, kWmChar, 13, 0), 0);
 }
 

@@ -1,13 +1,14 @@
 // Replacing every occurrence of a text, and the yields that go with it.
+#include "preview/replace_all.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "support/recording_surface.h"
 #include "host/toolkit.h"
-#include "preview/render.h"
 #include "support/counting_toolkit.h"
+#include "support/recording_surface.h"
 
 namespace hueloom {
 namespace {

@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "host/window_shape.h"
 #include "qt/qt_drawing_surface.h"
 #include "qt/qt_picture_box.h"
-#include "host/window_shape.h"
 #include "qt_form_fixture.h"
 
 namespace hueloom::testing {
