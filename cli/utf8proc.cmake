@@ -28,22 +28,29 @@ endif()
 set(utf8proc_version 2.8.0)
 set(utf8proc_sha256 a0a60a79fe6f6d54e7d411facbfcc867a6e198608f2cd992490e46f04b1bcecc)
 set(utf8proc_sha1 7713007fde54cc8f8238936cae246c4ce30180f9)  # snapshot.debian.org finds files by it
+set(HUELOOM_UTF8PROC_TARBALL "" CACHE FILEPATH
+    "utf8proc_${utf8proc_version}.orig.tar.gz to use instead of fetching it")
+
+# A copy given, or one fetched before that is whole, is used as it is; only
+# the build tree's own copy is ever fetched.
 set(utf8proc_tarball ${CMAKE_BINARY_DIR}/_downloads/utf8proc_${utf8proc_version}.orig.tar.gz)
-set(HUELOOM_UTF8PROC_TARBALL "" CACHE FILEPATH "utf8proc_${utf8proc_version}.orig.tar.gz to use instead of downloading it")
+set(utf8proc_urls
+    https://deb.debian.org/debian/pool/main/u/utf8proc/utf8proc_${utf8proc_version}.orig.tar.gz
+    https://snapshot.debian.org/file/${utf8proc_sha1})
 if(HUELOOM_UTF8PROC_TARBALL)
     set(utf8proc_tarball ${HUELOOM_UTF8PROC_TARBALL})
+    set(utf8proc_urls)
 endif()
-
-# A file that is there and whole is not fetched again.
 set(utf8proc_have_tarball FALSE)
 if(EXISTS ${utf8proc_tarball})
     file(SHA256 ${utf8proc_tarball} got)
-    if(got STREQUAL ${utf8proc_sha256})
+    if(got STREQUAL utf8proc_sha256)
         set(utf8proc_have_tarball TRUE)
+    elseif(HUELOOM_UTF8PROC_TARBALL)
+        message(WARNING "hueloom: ${utf8proc_tarball} does not have the SHA-256 Debian lists")
     endif()
 endif()
-foreach(url https://deb.debian.org/debian/pool/main/u/utf8proc/utf8proc_${utf8proc_version}.orig.tar.gz
-            https://snapshot.debian.org/file/${utf8proc_sha1})
+foreach(url ${utf8proc_urls})
     if(utf8proc_have_tarball)
         break()
     endif()
@@ -52,7 +59,7 @@ foreach(url https://deb.debian.org/debian/pool/main/u/utf8proc/utf8proc_${utf8pr
     list(GET status 0 code)
     if(code EQUAL 0)
         file(SHA256 ${utf8proc_tarball}.part got)
-        if(got STREQUAL ${utf8proc_sha256})
+        if(got STREQUAL utf8proc_sha256)
             file(RENAME ${utf8proc_tarball}.part ${utf8proc_tarball})
             set(utf8proc_have_tarball TRUE)
         else()
