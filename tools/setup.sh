@@ -5,10 +5,10 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation
-                xvfb xauth libcli11-dev)
+                xvfb xauth libcli11-dev libutf8proc-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix wine wine64 fonts-wine x11-utils imagemagick
-               xdotool xterm zip)
+               xdotool xterm zip unicode-data)
 
 wanted=("${build_packages[@]}")
 [[ "${1:-build}" == test ]] && wanted+=("${test_packages[@]}")
