@@ -8,7 +8,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-li
                 xvfb xauth libcli11-dev libutf8proc-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix wine wine64 fonts-wine x11-utils imagemagick
-               xdotool xterm zip unicode-data)
+               xdotool xterm zip unicode-data kitty fonts-noto-color-emoji)
 
 wanted=("${build_packages[@]}")
 [[ "${1:-build}" == test ]] && wanted+=("${test_packages[@]}")
