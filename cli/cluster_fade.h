@@ -15,8 +15,8 @@ enum class ColourSpace {
 };
 
 // Replaces colours with one colour per cluster of a line of count clusters
-// (at most 32767), split over the stops (2..16) as the window splits a line
-// over them.
+// (at most 32767), split over the stops as the window splits a line over
+// them. A count of stops outside 2..16 throws std::invalid_argument.
 void FadeClusters(std::span<const ColorStop> stops, std::size_t count, ColourSpace space,
                   std::vector<Rgb>& colours);
 

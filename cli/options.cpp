@@ -85,18 +85,20 @@ std::variant<Options, int> ReadOptions(const std::vector<std::string>& arguments
     std::string stops;
     settings.depth = DepthForColorterm(std::getenv("COLORTERM"));
     app.add_option("-s,--stops", stops,
-                   "colour stops, comma-separated, each #RRGGBB, RRGGBB or a CSS colour name\n"
-                   "(gold, DodgerBlue, ...); 2 to 16 of them (default: #000000,#FF0000,#640000)")
+                   "colour stops, comma-separated, each #RRGGBB, RRGGBB or a CSS colour\n"
+                   "name (gold, DodgerBlue, ...); 2 to 16 of them\n"
+                   "(default: #000000,#FF0000,#640000)")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_flag("-w,--wavy", settings.wavy,
-                 "raise and lower the characters in turn (markup and html; not with 10 stops)");
+                 "raise and lower the characters in turn (markup and html; not with\n"
+                 "10 stops)");
     AddChoice(app, "-f,--format", kFormats, settings.format,
               "markup (the default), ansi, html, bbcode or minimessage");
     AddChoice(app, "--space", kSpaces, settings.space,
               "rgb (the default, as the window fades) or oklab (even to the eye)");
     AddChoice(app, "--color-depth", kDepths, settings.depth,
-              "for ansi: 24 (24-bit), 8 (256 colours) or 4 (16 colours); without it, 24\n"
-              "where COLORTERM is truecolor or 24bit, else 8");
+              "for ansi: 24 (24-bit), 8 (256 colours) or 4 (16 colours); without\n"
+              "it, 24 where COLORTERM is truecolor or 24bit, else 8");
     app.add_option("text", options.words,
                    "the text, as one line (words joined by single spaces); put -- before a\n"
                    "text that starts with -");
