@@ -1,9 +1,10 @@
-// Reading the colour stops of the command line: "#RRGGBB,RRGGBB,...".
+// Reading the colour stops of the command line: "#RRGGBB,RRGGBB,gold,...".
 #include "cli/colour_stops.h"
 
 #include <algorithm>
 #include <cstddef>
 
+#include "cli/colour_names.h"
 #include "fade/fade_over_stops.h"
 
 namespace hueloom::cli {
@@ -27,7 +28,7 @@ int HexDigit(char c) {
 }
 
 // The colour of "#RRGGBB" or "RRGGBB"; false for anything else.
-bool ParseColour(std::string_view item, ColorStop& stop) {
+bool ParseHexColour(std::string_view item, ColorStop& stop) {
     if (!item.empty() && item.front() == '#') item.remove_prefix(1);
     if (item.size() != 6) return false;
     Component components[3];
@@ -59,6 +60,13 @@ std::string Shown(std::string_view item) {
     return shown;
 }
 
+bool ParseColour(std::string_view item, ColorStop& stop) {
+    if (ParseHexColour(item, stop)) return true;
+    const std::optional<ColorStop> named = NamedColour(item);
+    if (named) stop = *named;
+    return named.has_value();
+}
+
 ParsedStops Failure(std::string error) { return {{}, std::move(error)}; }
 
 }  // namespace
@@ -79,7 +87,7 @@ ParsedStops ParseStops(std::string_view text) {
         if (item.empty()) return Failure("colour stop " + std::to_string(number) + " is empty");
         if (!ParseColour(item, stop)) {
             return Failure("colour stop " + std::to_string(number) + ", \"" + Shown(item) +
-                           "\", is not #RRGGBB or RRGGBB (hexadecimal)");
+                           "\", is not a colour name, #RRGGBB or RRGGBB");
         }
         parsed.stops.push_back(stop);
     }

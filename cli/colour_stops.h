@@ -1,4 +1,4 @@
-// Reading the colour stops of the command line: "#RRGGBB,RRGGBB,...".
+// Reading the colour stops of the command line: "#RRGGBB,RRGGBB,gold,...".
 #pragma once
 
 #include <string>
@@ -14,8 +14,9 @@ struct ParsedStops {
     std::string error;  // what was wrong, for the user; empty when the stops were read
 };
 
-// Comma-separated colours, each "#RRGGBB" or "RRGGBB" in either case, with
-// blanks around them allowed; from kMinFadeStops to kMaxFadeStops of them.
+// Comma-separated colours, each "#RRGGBB" or "RRGGBB" or a CSS colour name,
+// in any case, with blanks around them allowed; from kMinFadeStops to
+// kMaxFadeStops of them.
 ParsedStops ParseStops(std::string_view text);
 
 // The window's announcement colours: black, red, dark red.

@@ -1,32 +1,36 @@
-// One line of UTF-8 in, its fade out: as chat markup or drawn for a terminal.
+// One line of UTF-8 in, its fade out, a colour per grapheme cluster, in the format asked for.
 #include "cli/line_fader.h"
 
-#include "cli/terminal_surface.h"
+#include "cli/graphemes.h"
 #include "cli/utf8.h"
 #include "fade/fade_over_stops.h"
 #include "fade/text_length.h"
-#include "preview/render.h"
 
 namespace hueloom::cli {
 
-LineOutcome LineFader::Fade(std::string_view line, Output& out) {
-    const std::size_t bad_byte = DecodeUtf8(line, text_);
-    if (bad_byte != kNotFound) return {LineOutcome::kNotUtf8, bad_byte};
-    if (text_.size() > kMaxFadeLength) return {LineOutcome::kTooLong, 0};
+LineFader::LineFader(FadeSettings settings)
+    : settings_(std::move(settings)),
+      wavy_(settings_.wavy && settings_.stops.size() != kStopsThatNeverWave &&
+            CanWave(settings_.format)) {}
 
-    const std::u16string markup =
-        FadeOverStops(settings_.stops, text_, settings_.wavy, Characters::kWholePairs);
-    if (settings_.format == Format::kMarkup) {
-        char* end = WriteUtf8(out.Reserve(markup.size() * kMaxUtf8BytesPerUnit + 1), markup);
-        *end++ = '\n';
-        out.Commit(end);
+LineOutcome LineFader::Fade(std::string_view line, Output& out) {
+    std::size_t clusters = line.size();
+    if (EveryByteIsACluster(line)) {
+        if (line.size() > kMaxFadeLength) return {LineOutcome::kTooLong, 0};
+        starts_.clear();
     } else {
-        drawn_.clear();
-        TerminalSurface surface(drawn_);
-        RenderMarkup(surface, markup);
-        surface.EndLine();
-        out.Append(drawn_);
+        const std::size_t bad_byte = DecodeUtf8(line, units_);
+        if (bad_byte != kNotFound) return {LineOutcome::kNotUtf8, bad_byte};
+        if (units_.size() > kMaxFadeLength) return {LineOutcome::kTooLong, 0};
+        FindClusterStarts(line, starts_);
+        clusters = starts_.size() - 1;
     }
+    FadeClusters(settings_.stops, clusters, settings_.space, colours_);
+
+    const FadedLine faded = {line, starts_, colours_, wavy_};
+    char* end = WriteFadedLine(out.Reserve(MostBytesOfLine(faded)), faded, settings_.format,
+                               settings_.depth);
+    out.Commit(end);
     return {};
 }
 

@@ -1,25 +1,25 @@
-// One line of UTF-8 in, its fade out: as chat markup or drawn for a terminal.
+// One line of UTF-8 in, its fade out, a colour per grapheme cluster, in the format asked for.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/cluster_fade.h"
+#include "cli/formats.h"
 #include "cli/output.h"
-#include "fade/segment_fade.h"
+#include "cli/terminal_colours.h"
 
 namespace hueloom::cli {
-
-enum class Format {
-    kMarkup,  // the chat markup, in UTF-8
-    kAnsi,    // the markup drawn by the preview's renderer onto a terminal
-};
 
 struct FadeSettings {
     std::vector<ColorStop> stops;
     bool wavy = false;
     Format format = Format::kMarkup;
+    ColourSpace space = ColourSpace::kRgb;
+    ColourDepth depth = ColourDepth::k24Bit;  // for Format::kAnsi
 };
 
 struct LineOutcome {
@@ -29,16 +29,19 @@ struct LineOutcome {
 
 class LineFader {
   public:
-    explicit LineFader(FadeSettings settings) : settings_(std::move(settings)) {}
+    explicit LineFader(FadeSettings settings);
 
     // Appends the line's output and a line ending to out; a line that cannot
-    // be faded leaves out untouched.
+    // be faded (not UTF-8, or over the window's 32767 UTF-16 code units)
+    // leaves out untouched.
     LineOutcome Fade(std::string_view line, Output& out);
 
   private:
     FadeSettings settings_;
-    std::u16string text_;  // reused from line to line
-    std::string drawn_;
+    bool wavy_;                          // asked for, and the stops and format can wave
+    std::u16string units_;               // reused from line to line
+    std::vector<std::uint32_t> starts_;  // of the clusters
+    std::vector<Rgb> colours_;
 };
 
 }  // namespace hueloom::cli

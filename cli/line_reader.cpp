@@ -13,8 +13,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-LineReader::LineReader(int fd, std::size_t max_line_bytes)
-    : fd_(fd), maxLineBytes_(max_line_bytes) {}
+LineReader::LineReader(int fd, std::size_t maxLineBytes) : fd_(fd), maxLineBytes_(maxLineBytes) {}
 
 bool LineReader::HasLineReady() const {
     return ended_ || std::memchr(buffer_.data() + scanned_, '\n', end_ - scanned_) != nullptr;

@@ -11,14 +11,14 @@ class LineReader {
   public:
     enum class Status {
         kLine,     // a line, without its ending
-        kTooLong,  // a line longer than max_line_bytes: its bytes are dropped, not kept
+        kTooLong,  // a line longer than maxLineBytes: its bytes are dropped, not kept
         kEnd,      // no more input
         kFailed,   // reading failed; errno tells why
     };
 
-    // Lines past max_line_bytes are never held whole, so memory stays bounded
+    // Lines past maxLineBytes are never held whole, so memory stays bounded
     // however long a line the input has.
-    LineReader(int fd, std::size_t max_line_bytes);
+    LineReader(int fd, std::size_t maxLineBytes);
 
     // The next line; it stays valid until the next call. A byte order mark
     // at the very start of the input is dropped.

@@ -1,4 +1,4 @@
-// hueloom-fade: fades lines of text into chat markup, or into colour in a terminal.
+// hueloom-fade: fades lines of text into chat markup, HTML, BBCode, MiniMessage or terminal colour.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -35,6 +35,22 @@ bool Report(std::size_t number, LineOutcome outcome) {
                      number, outcome.badByte + 1);
     }
     return false;
+}
+
+// --wavy is no error where it cannot act: the line is written all the same.
+void WarnOfWavesNotWritten(const FadeSettings& settings) {
+    if (!settings.wavy) return;
+    if (!CanWave(settings.format)) {
+        std::fputs(
+            "hueloom-fade: --wavy is ignored: only markup and html raise and lower "
+            "characters\n",
+            stderr);
+    } else if (settings.stops.size() == kStopsThatNeverWave) {
+        std::fputs(
+            "hueloom-fade: --wavy is ignored with 10 stops: the ten-stop fade writes no "
+            "wave tags\n",
+            stderr);
+    }
 }
 
 int FadeWords(const std::vector<std::string>& words, LineFader& fader, Output& out) {
@@ -80,12 +96,7 @@ int Run(int argc, char** argv) {
     std::variant<Options, int> read = ReadOptions(CommandLineArguments(argc, argv));
     if (const int* status = std::get_if<int>(&read)) return *status;
     Options& options = std::get<Options>(read);
-    if (options.settings.wavy && options.settings.stops.size() == kStopsThatNeverWave) {
-        std::fputs(
-            "hueloom-fade: --wavy is ignored with 10 stops: the ten-stop fade writes no "
-            "wave tags\n",
-            stderr);
-    }
+    WarnOfWavesNotWritten(options.settings);
     LineFader fader(std::move(options.settings));
     Output out(kStandardOutput);
     return options.words.empty() ? FadeLines(fader, out) : FadeWords(options.words, fader, out);

@@ -3,6 +3,8 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 #include "cli/colour_stops.h"
 
@@ -12,13 +14,22 @@ namespace {
 constexpr const char* kProgram = "hueloom-fade";
 
 constexpr const char* kDescription =
-    "Fades text into chat markup: a colour tag before every character, the colours running\n"
-    "from stop to stop. Text comes from the arguments, or line by line from standard input.\n";
+    "Fades text into colour: every character as a person sees it (a letter and its accents, an\n"
+    "emoji, a flag) in one colour of its own, the colours running from stop to stop. Text comes\n"
+    "from the arguments, or line by line from standard input.\n";
 
-constexpr const char* kExamples = R"(Examples:
-  echo 'Hello chat' | hueloom-fade -s '#ff8800,#0088ff'    one line in, its markup out
-  hueloom-fade -f ansi -s ff0000,00ff00,0000ff Hello world  see the fade in the terminal
-  hueloom-fade -w < lines.txt > faded.html                 every line of a file, wavy)";
+constexpr const char* kFooter = R"(Formats (-f):
+  markup       <Font Color=#FF8800>H...   the window's chat markup (the default)
+  ansi         ESC[38;2;255;136;0mH...    a terminal (see --color-depth)
+  html         <span style="color:#FF8800">H</span>...   a web page
+  bbcode       [color=#FF8800]H[/color]...               a forum post
+  minimessage  <#ff8800>H...                             a MiniMessage chat line
+
+Examples:
+  echo 'Hello chat' | hueloom-fade -s '#ff8800,#0088ff'      one line in, its markup out
+  hueloom-fade -f ansi -s red,gold,dodgerblue 'Hi 👋🏽 🇫🇷'    see it in the terminal
+  hueloom-fade -f html -w -s hotpink,teal 'Hi <all>' > hi.html     every character a span
+  hueloom-fade -f bbcode --space oklab -s navy,orange < lines.txt  every line of a file)";
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "%s: %s\nRun '%s --help' for the options.\n", kProgram, message.c_str(),
@@ -26,25 +37,68 @@ int UsageError(const std::string& message) {
     return kUsageError;
 }
 
+// The names an option takes, each with its value, in the order --help lists them.
+template <typename Value>
+using Choices = std::vector<std::pair<std::string, Value>>;
+
+const Choices<Format> kFormats = {{"markup", Format::kMarkup},
+                                  {"ansi", Format::kAnsi},
+                                  {"html", Format::kHtml},
+                                  {"bbcode", Format::kBbcode},
+                                  {"minimessage", Format::kMiniMessage}};
+const Choices<ColourSpace> kSpaces = {{"rgb", ColourSpace::kRgb}, {"oklab", ColourSpace::kOklab}};
+const Choices<ColourDepth> kDepths = {
+    {"24", ColourDepth::k24Bit}, {"8", ColourDepth::k256}, {"4", ColourDepth::k16}};
+
+template <typename Value>
+std::vector<std::string> NamesOf(const Choices<Value>& choices) {
+    std::vector<std::string> names;
+    for (const auto& choice : choices) names.push_back(choice.first);
+    return names;
+}
+
+// An option that takes one of the names, the last one given counting.
+template <typename Value>
+void AddChoice(CLI::App& app, const std::string& flags, const Choices<Value>& choices, Value& value,
+               const std::string& help) {
+    app.add_option_function<std::string>(
+           flags,
+           [&choices, &value](const std::string& name) {
+               for (const auto& choice : choices) {
+                   if (choice.first == name) value = choice.second;
+               }
+           },
+           help)
+        ->check(CLI::IsMember(NamesOf(choices)))
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
 }  // namespace
 
 std::variant<Options, int> ReadOptions(const std::vector<std::string>& arguments) {
     CLI::App app(kDescription, kProgram);
-    app.footer(kExamples);
+    app.footer(kFooter);
     app.set_version_flag("--version", std::string(kProgram) + " " + HUELOOM_VERSION);
 
     Options options;
+    FadeSettings& settings = options.settings;
     std::string stops;
-    std::string format = "markup";
+    settings.depth = DepthForColorterm(std::getenv("COLORTERM"));
     app.add_option("-s,--stops", stops,
-                   "colour stops, comma-separated, each #RRGGBB or RRGGBB; 2 to 16 of them\n"
+                   "colour stops, comma-separated, each #RRGGBB, RRGGBB or a CSS colour\n"
+                   "name (gold, DodgerBlue, ...); 2 to 16 of them\n"
                    "(default: #000000,#FF0000,#640000)")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    app.add_flag("-w,--wavy", options.settings.wavy,
-                 "raise and lower the characters in turn (not with 10 stops)");
-    app.add_option("-f,--format", format, "markup (the default) or ansi: drawn for a terminal")
-        ->check(CLI::IsMember({"markup", "ansi"}))
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("-w,--wavy", settings.wavy,
+                 "raise and lower the characters in turn (markup and html; not with\n"
+                 "10 stops)");
+    AddChoice(app, "-f,--format", kFormats, settings.format,
+              "markup (the default), ansi, html, bbcode or minimessage");
+    AddChoice(app, "--space", kSpaces, settings.space,
+              "rgb (the default, as the window fades) or oklab (even to the eye)");
+    AddChoice(app, "--color-depth", kDepths, settings.depth,
+              "for ansi: 24 (24-bit), 8 (256 colours) or 4 (16 colours); without\n"
+              "it, 24 where COLORTERM is truecolor or 24bit, else 8");
     app.add_option("text", options.words,
                    "the text, as one line (words joined by single spaces); put -- before a\n"
                    "text that starts with -");
@@ -59,13 +113,12 @@ std::variant<Options, int> ReadOptions(const std::vector<std::string>& arguments
     }
 
     if (app.count("--stops") == 0) {
-        options.settings.stops = DefaultStops();
+        settings.stops = DefaultStops();
     } else {
         ParsedStops parsed = ParseStops(stops);
         if (!parsed.error.empty()) return UsageError("--stops: " + parsed.error);
-        options.settings.stops = std::move(parsed.stops);
+        settings.stops = std::move(parsed.stops);
     }
-    options.settings.format = format == "ansi" ? Format::kAnsi : Format::kMarkup;
     return options;
 }
 

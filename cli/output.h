@@ -18,6 +18,7 @@ class Output {
 
     void Append(std::string_view bytes);
     std::size_t size() const { return size_; }
+    std::string_view Gathered() const { return {data_.get(), size_}; }
 
     // Writes what is gathered; false when the write failed (errno tells).
     bool Flush();

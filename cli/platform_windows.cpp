@@ -17,15 +17,19 @@ namespace {
 
 constexpr unsigned int kChunk = INT_MAX / 2;  // _read and _write count in int
 
-// The console's own settings, given back at the end (0: no console to set).
-UINT saved_input_code_page = 0, saved_output_code_page = 0;
-DWORD saved_output_mode = 0;
-bool output_is_console = false;
+// The console's own settings, given back at the end.
+struct ConsoleSettings {
+    UINT inputCodePage = 0;  // 0: no console to set
+    UINT outputCodePage = 0;
+    DWORD outputMode = 0;
+    bool outputIsConsole = false;
+};
+ConsoleSettings saved;
 
 void RestoreConsole() {
-    if (saved_input_code_page != 0) SetConsoleCP(saved_input_code_page);
-    if (saved_output_code_page != 0) SetConsoleOutputCP(saved_output_code_page);
-    if (output_is_console) SetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), saved_output_mode);
+    if (saved.inputCodePage != 0) SetConsoleCP(saved.inputCodePage);
+    if (saved.outputCodePage != 0) SetConsoleOutputCP(saved.outputCodePage);
+    if (saved.outputIsConsole) SetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), saved.outputMode);
 }
 
 }  // namespace
@@ -34,14 +38,16 @@ void SetUpStandardStreams() {
     // Bytes as they are: no CR added before LF, no ^Z taken for the end.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
-    saved_input_code_page = GetConsoleCP();
-    saved_output_code_page = GetConsoleOutputCP();
+    saved.inputCodePage = GetConsoleCP();
+    saved.outputCodePage = GetConsoleOutputCP();
     SetConsoleCP(CP_UTF8);
     SetConsoleOutputCP(CP_UTF8);
-    output_is_console = GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &saved_output_mode) != 0;
-    if (output_is_console) {
+    // The terminal format's escapes are drawn only with virtual terminal
+    // processing on, so it is on before anything is written.
+    saved.outputIsConsole = GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &saved.outputMode) != 0;
+    if (saved.outputIsConsole) {
         SetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE),
-                       saved_output_mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+                       saved.outputMode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
     }
     std::atexit(RestoreConsole);
 }

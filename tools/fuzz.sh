@@ -8,12 +8,12 @@
 #       a bounded run of every target over a throw-away copy of its seeds
 #   tools/fuzz.sh --list
 #
-# Targets: render_fuzzer fade_fuzzer hex_fuzzer chatlink_fuzzer stops_fuzzer utf8_fuzzer.
+# Targets: render_fuzzer fade_fuzzer hex_fuzzer chatlink_fuzzer stops_fuzzer utf8_fuzzer format_fuzzer.
 # HUELOOM_FUZZ_BUILD names the build directory (default build-fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(render_fuzzer fade_fuzzer hex_fuzzer chatlink_fuzzer stops_fuzzer utf8_fuzzer)
+targets=(render_fuzzer fade_fuzzer hex_fuzzer chatlink_fuzzer stops_fuzzer utf8_fuzzer format_fuzzer)
 build=${HUELOOM_FUZZ_BUILD:-build-fuzz}
 jobs=$(nproc)
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1}

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Hueloom needs that this machine lacks, as root
 # or through sudo; without either it names what to install and stops.
-# Usage: tools/setup.sh [build|test]   (test adds what the checks need)
+# Usage: tools/setup.sh [build|test|pictures]   (test adds what the checks need,
+# pictures what the README's pictures are made with)
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation
-                xvfb xauth libcli11-dev)
+                xvfb xauth libcli11-dev libutf8proc-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix wine wine64 fonts-wine x11-utils imagemagick
-               xdotool xterm zip)
+               xdotool zip unicode-data)
+# The terminal picture: a terminal that draws joined emoji and flags as one picture.
+picture_packages=(kitty fonts-noto-color-emoji)
 
 wanted=("${build_packages[@]}")
-[[ "${1:-build}" == test ]] && wanted+=("${test_packages[@]}")
+[[ "${1:-build}" == test || "${1:-}" == pictures ]] && wanted+=("${test_packages[@]}")
+[[ "${1:-}" == pictures ]] && wanted+=("${picture_packages[@]}")
 
 missing=()
 for package in "${wanted[@]}"; do

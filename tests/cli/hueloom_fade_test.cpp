@@ -35,13 +35,15 @@ std::string Quoted(const std::string& text) {
 }
 
 // Runs the program on input; its output goes to a file of the test's own, or
-// to the one named (such as /dev/full).
+// to the one named (such as /dev/full). COLORTERM is unset unless given.
 Result RunFade(const std::vector<std::string>& args, const std::string& input = "",
-               const std::string& output = "") {
+               const std::string& output = "", const std::string& colorterm = "") {
     const std::string dir = ::testing::TempDir();
     std::ofstream(dir + "fade_in", std::ios::binary) << input;
     const std::string out_path = output.empty() ? dir + "fade_out" : output;
-    std::string command = Quoted(HUELOOM_FADE);
+    std::string command =
+        (colorterm.empty() ? "env -u COLORTERM " : "COLORTERM=" + colorterm + " ") +
+        Quoted(HUELOOM_FADE);
     for (const std::string& arg : args) command += " " + Quoted(arg);
     command +=
         " <" + Quoted(dir + "fade_in") + " >" + Quoted(out_path) + " 2>" + Quoted(dir + "fade_err");
@@ -77,14 +79,58 @@ TEST(HueloomFade, PlainTextIsByteForByteTheWindowsMarkup) {
     EXPECT_EQ(lines.status, 0);
 }
 
-TEST(HueloomFade, ASurrogatePairGetsOneTagAndStaysWhole) {
-    EXPECT_EQ(RunFade({"-s", "000000,ffffff"}, "a\U0001F600b\n").out,
-              "<Font Color=#555555>a<Font Color=#AAAAAA>\U0001F600<Font Color=#FFFFFF>b\n");
+// A letter and its accent, a flag, a family, a wave with its skin tone: each
+// one cluster in every format, with the format's escapes and wave tags.
+TEST(HueloomFade, EveryFormatGivesEachClusterOneColourAndKeepsItWhole) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string input, out;
+    };
+    const std::string flag = "\U0001F1EB\U0001F1F7", family = "👩\u200D👩\u200D👧", wave = "👋🏽";
+    const Case cases[] = {
+        {{"-s", "000000,ffffff"},
+         "e\u0301" + flag + family + "\n",
+         "<Font Color=#555555>e\u0301<Font Color=#AAAAAA>" + flag + "<Font Color=#FFFFFF>" +
+             family + "\n"},
+        {{"-f", "html", "-w", "-s", "black,white"},
+         "<&\">" + wave,
+         "<sup><span style=\"color:#333333\">&lt;</span></sup><span style=\"color:#666666\">&amp;"
+         "</span><sub><span style=\"color:#999999\">&quot;</span></sub><span style=\"color:"
+         "#CCCCCC\">&gt;</span><sup><span style=\"color:#FFFFFF\">" +
+             wave + "</span></sup>\n"},
+        {{"-f", "bbcode", "-s", "Red,BLUE"},
+         "a" + flag,
+         "[color=#800080]a[/color][color=#0000FF]" + flag + "[/color]\n"},
+        {{"-f", "minimessage", "-s", "red,blue"},
+         "\\<" + family,
+         "<#aa0055>\\\\<#5500aa>\\<<#0000ff>" + family + "\n"},
+        {{"-f", "ansi", "--color-depth", "24", "-s", "ff0000,0000ff"},
+         flag + "b",
+         "\x1b[38;2;128;0;128m" + flag + "\x1b[38;2;0;0;255mb\x1b[0m\n"},
+        // OKLab: black to white, at lightness 1/4, 1/2, 3/4, 1.
+        {{"--space", "oklab", "-s", "black,white"},
+         "abcd",
+         "<Font Color=#222222>a<Font Color=#636363>b<Font Color=#AEAEAE>c<Font Color=#FFFFFF>d\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RunFade(c.args, c.input).out, c.out) << c.args[1];
 }
 
-TEST(HueloomFade, DrawsForATerminal) {
-    EXPECT_EQ(RunFade({"-f", "ansi", "-s", "ff0000,0000ff", "ab"}).out,
-              "\x1b[38;2;128;0;128ma\x1b[38;2;0;0;255mb\x1b[0m\n");
+// The depth from COLORTERM, or as asked; a "<" drawn like any character; a
+// carriage return a new line, as the window's renderer draws it.
+TEST(HueloomFade, DrawsForATerminalAtItsColourDepth) {
+    const std::vector<std::string> args = {"-f", "ansi", "-s", "ff0000,0000ff", "a<b"};
+    const std::string truecolour =
+        "\x1b[38;2;170;0;85ma\x1b[38;2;85;0;170m<\x1b[38;2;0;0;255mb\x1b[0m\n";
+    EXPECT_EQ(RunFade(args, "", "", "truecolor").out, truecolour);
+    EXPECT_EQ(RunFade(args, "", "", "24bit").out, truecolour);
+    EXPECT_EQ(RunFade(args).out, "\x1b[38;5;125ma\x1b[38;5;55m<\x1b[38;5;21mb\x1b[0m\n");
+    std::vector<std::string> sixteen = args;
+    sixteen.insert(sixteen.begin(), {"--color-depth", "4"});
+    EXPECT_EQ(RunFade(sixteen, "", "", "truecolor").out,
+              "\x1b[31ma\x1b[34m<b\x1b[0m\n");  // one escape for one code
+    EXPECT_EQ(
+        RunFade({"-f", "ansi", "--color-depth", "24", "-s", "000000,000000"}, "\rx\r\ry\r\n").out,
+        "\n\x1b[38;2;0;0;0mx\x1b[0m\n\n\x1b[38;2;0;0;0my\x1b[0m\n");
 }
 
 // Too long by one unit, not UTF-8, longer than any buffer: each skipped with
@@ -121,7 +167,9 @@ TEST(HueloomFade, BadUsageIsRefusedBeforeAnythingIsReadOrWritten) {
         {{"--bogus"}, "--bogus"},
         {{"-s", "#000000,#12345"}, "\"#12345\""},
         {{"-s", "ff0000"}, "1 colour stop given"},
-        {{"-f", "html"}, "html"},
+        {{"-f", "rtf"}, "rtf"},
+        {{"--space", "hsl"}, "hsl"},
+        {{"--color-depth", "16"}, "16"},
     };
     for (const Case& c : cases) {
         const Result result = RunFade(c.args, "a line\n");

@@ -1,0 +1,127 @@
+// The formats that put a colour tag before each cluster: chat markup, HTML, BBCode, MiniMessage.
+#include "cli/tag_formats.h"
+
+#include <array>
+#include <cstring>
+#include <string_view>
+
+#include "fade/colour_tag.h"
+
+namespace hueloom::cli {
+namespace {
+
+using HexPairs = std::array<std::array<char, 2>, 256>;
+
+constexpr HexPairs HexPairsIn(const char* digits) {
+    HexPairs pairs{};
+    for (std::size_t value = 0; value < 256; ++value)
+        pairs[value] = {digits[value / 16], digits[value % 16]};
+    return pairs;
+}
+constexpr HexPairs kUpperHex = HexPairsIn("0123456789ABCDEF");
+constexpr HexPairs kLowerHex = HexPairsIn("0123456789abcdef");
+
+// The wave tags in the order the wave counter picks them.
+constexpr std::array<std::string_view, 4> kWaveTags = {"<sup>", "</sup>", "<sub>", "</sub>"};
+
+char* Put(char* out, std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+char* Put(char* out, char c) {
+    *out = c;
+    return out + 1;
+}
+
+char* PutHex(char* out, Rgb colour, const HexPairs& hex) {
+    std::memcpy(out, hex[colour.red].data(), 2);
+    std::memcpy(out + 2, hex[colour.green].data(), 2);
+    std::memcpy(out + 4, hex[colour.blue].data(), 2);
+    return out + 6;
+}
+
+// A cluster with some characters written as escapes: Escaped gives the
+// escape of a byte, or an empty text for a byte written as it is. No escaped
+// byte is part of a longer UTF-8 sequence, so bytes can be taken one by one.
+template <std::string_view (*Escaped)(char)>
+char* PutEscaped(char* out, char c) {
+    const std::string_view escape = Escaped(c);
+    return escape.empty() ? Put(out, c) : Put(out, escape);
+}
+
+template <std::string_view (*Escaped)(char)>
+char* PutEscaped(char* out, std::string_view cluster) {
+    for (const char c : cluster) out = PutEscaped<Escaped>(out, c);
+    return out;
+}
+
+std::string_view HtmlEscape(char c) {
+    switch (c) {
+        case '&':
+            return "&amp;";
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        case '"':
+            return "&quot;";
+        default:
+            return {};
+    }
+}
+
+std::string_view MiniMessageEscape(char c) {
+    switch (c) {
+        case '\\':
+            return "\\\\";
+        case '<':
+            return "\\<";
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+char* WriteMarkup(char* out, const FadedLine& line) {
+    std::int16_t wave_counter = 0;
+    out = ForEachCluster(out, line, [&](char* at, Rgb colour, auto cluster) {
+        at = Put(PutHex(Put(at, "<Font Color=#"), colour, kUpperHex), '>');
+        if (line.wavy) at = Put(at, kWaveTags[AdvanceWaveCounter(wave_counter)]);
+        return Put(at, cluster);
+    });
+    return Put(out, '\n');
+}
+
+char* WriteHtml(char* out, const FadedLine& line) {
+    std::int16_t wave_counter = 0;
+    out = ForEachCluster(out, line, [&](char* at, Rgb colour, auto cluster) {
+        // The counter's first and third tags raise and lower; the others are the line itself.
+        const std::size_t wave = line.wavy ? AdvanceWaveCounter(wave_counter) : 1;
+        if (wave % 2 == 0) at = Put(at, kWaveTags[wave]);
+        at = Put(PutHex(Put(at, "<span style=\"color:#"), colour, kUpperHex), "\">");
+        at = Put(PutEscaped<HtmlEscape>(at, cluster), "</span>");
+        if (wave % 2 == 0) at = Put(at, kWaveTags[wave + 1]);
+        return at;
+    });
+    return Put(out, '\n');
+}
+
+char* WriteBbcode(char* out, const FadedLine& line) {
+    out = ForEachCluster(out, line, [](char* at, Rgb colour, auto cluster) {
+        at = Put(PutHex(Put(at, "[color=#"), colour, kUpperHex), ']');
+        return Put(Put(at, cluster), "[/color]");
+    });
+    return Put(out, '\n');
+}
+
+char* WriteMiniMessage(char* out, const FadedLine& line) {
+    out = ForEachCluster(out, line, [](char* at, Rgb colour, auto cluster) {
+        at = Put(PutHex(Put(at, "<#"), colour, kLowerHex), '>');
+        return PutEscaped<MiniMessageEscape>(at, cluster);
+    });
+    return Put(out, '\n');
+}
+
+}  // namespace hueloom::cli
