@@ -4,53 +4,20 @@
 #include <algorithm>
 
 #include "fade/colour_tag.h"
-#include "fade/round_half_even.h"
+#include "fade/component_ramp.h"
 #include "fade/text_length.h"
 
 namespace hueloom {
 namespace {
+
+using detail::Ramps;
 
 // Characters written per growth of the markup. The string zero-fills what it
 // grows by; a block this size is still in the first-level cache when it is
 // overwritten, where zero-filling the whole result up front would not be.
 constexpr int kBlockCharacters = 128;
 
-// Components outside 0..255 are pulled to the nearest end, so the 16-bit
-// difference cannot overflow and every tag keeps its six digits.
-Component ClampComponent(Component x) { return std::clamp<Component>(x, 0, 255); }
-
-// One component's fade: the start value and the step per character.
-struct ComponentRamp {
-    double start;
-    double step;
-
-    ComponentRamp(Component from, Component to, std::int16_t length)
-        : start(ClampComponent(from)),
-          step(static_cast<std::int16_t>(ClampComponent(to) - ClampComponent(from)) /
-               static_cast<double>(length)) {}
-
-    // Components of characters first + 1 .. first + count, each in the low
-    // byte of its word (RoundHalfEvenBits). Product first, sum second; no fused
-    // multiply-add (-ffp-contract=off). The value lies between the two stops'
-    // components, so it rounds into 0..255.
-    void Fill(int first, int count, std::uint64_t* rounded) const {
-        for (int k = 0; k < count; ++k) {
-            const double i = first + k + 1;
-            rounded[k] = detail::RoundHalfEvenBits(step * i + start);
-        }
-    }
-};
-
 std::uint8_t Byte(std::uint64_t rounded) { return static_cast<std::uint8_t>(rounded); }
-
-struct Ramps {
-    ComponentRamp red, green, blue;
-
-    Ramps(ColorStop start, ColorStop end, std::int16_t length)
-        : red(start.red, end.red, length),
-          green(start.green, end.green, length),
-          blue(start.blue, end.blue, length) {}
-};
 
 // Copies the character at from (one unit, or a surrogate pair kept whole
 // when the pair ends before end) to out; returns the end of what it wrote.
