@@ -10,6 +10,10 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix wine wine64 fonts-wine x11-utils imagemagick
                xdotool xterm zip)
 
+# The manual pages are built from scdoc; the Debian package is made and checked.
+build_packages+=(scdoc)
+test_packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db)
+
 wanted=("${build_packages[@]}")
 [[ "${1:-build}" == test ]] && wanted+=("${test_packages[@]}")
 
