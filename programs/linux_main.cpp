@@ -2,6 +2,7 @@
 // of the program's own, since the chat client cannot run here. The program
 // ends once the form has unloaded and the stand-in has been closed too.
 #include <QApplication>
+#include <QIcon>
 
 #include "host/inprocess/in_process_window_system.h"
 #include "qt/qt_form1.h"
@@ -11,6 +12,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The installed menu entry's name and icon, so the desktop shows the
+    // window under its entry (a Wayland window's app id is this name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(HUELOOM_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HUELOOM_APP_ID)));
     hueloom::QtToolkit toolkit;
     hueloom::ScopedToolkit useToolkit(toolkit);
 

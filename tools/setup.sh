@@ -13,6 +13,10 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
 # The terminal picture: a terminal that draws joined emoji and flags as one picture.
 picture_packages=(kitty fonts-noto-color-emoji)
 
+# The manual pages are built from scdoc; the Debian package is made and checked.
+build_packages+=(scdoc)
+test_packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db)
+
 wanted=("${build_packages[@]}")
 [[ "${1:-build}" == test || "${1:-}" == pictures ]] && wanted+=("${test_packages[@]}")
 [[ "${1:-}" == pictures ]] && wanted+=("${picture_packages[@]}")

@@ -14,3 +14,6 @@ bash tools/windows_check.sh
 bash tools/sanitize.sh
 # A short bounded run of each fuzz target over its seeds (tools/fuzz.sh TARGET SECONDS for long runs).
 bash tools/fuzz.sh --all 10
+# The Debian package, built for release, then checked by the validators and lintian.
+bash tools/package_deb.sh
+bash tools/deb_check.sh
