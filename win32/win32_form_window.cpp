@@ -233,6 +233,11 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // and closes the window itself.
             rules_.CloseAsked();
             return 0;
+        case WM_ENDSESSION:
+            // Logging off or shutting down ends the program without closing the
+            // window: unload as the close box does. FALSE: the session goes on.
+            if (wParam != FALSE) rules_.CloseAsked();
+            return 0;
         case kReleaseMessage:
             ::DestroyWindow(handle_);  // this object is gone once it returns
             return 0;
