@@ -15,6 +15,14 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-i68
     -DCMAKE_CXX_FLAGS_MINSIZEREL="-Os -DNDEBUG -ffunction-sections -fdata-sections" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target hueloom
 
+# What goes out starts on Windows XP: every import is one that XP has.
+source tools/windows_env.sh
+unlisted=$(windows_unlisted_imports i686-w64-mingw32-objdump "$build/win32/hueloom.exe" x86)
+if [[ -n "$unlisted" ]]; then
+    echo "package: hueloom.exe imports what tools/windows_imports.txt does not allow:" $unlisted >&2
+    exit 1
+fi
+
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$build/win32/hueloom.exe" "$stage/"
