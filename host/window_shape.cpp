@@ -1,23 +1,88 @@
 // The main window's topmost band and notched region, through the window system.
 #include "host/window_shape.h"
 
-namespace hueloom {
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
 
-void MakeTopmost(Hwnd window) {
-    CurrentWindowSystem().SetWindowPos(window, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);
+namespace hueloom {
+namespace {
+
+// Far beyond any display's (500 % is 480), and small enough that every scaled
+// vertex stays well inside the coordinates the window system takes.
+constexpr int kMostDpi = 96 * 100;
+
+int UsableDpi(int dpi) { return dpi > 0 ? std::min(dpi, kMostDpi) : kDesignDpi; }
+
+int Scaled(int pixels, int dpi) {
+    const std::int64_t product = std::int64_t{pixels} * dpi;
+    return static_cast<int>((product + kDesignDpi / 2) / kDesignDpi);
 }
 
-void ApplyNotchedRegion(Hwnd window) {
+Point Scaled(Point point, int dpi) { return {Scaled(point.x, dpi), Scaled(point.y, dpi)}; }
+
+struct WindowScale {
+    int dpi = kDesignDpi;
+    bool shaped = false;  // its region applied, so a change of dpi applies it again
+};
+
+// One user-interface thread reads and writes this, as every other host piece.
+std::unordered_map<Hwnd, WindowScale>& Scales() {
+    static std::unordered_map<Hwnd, WindowScale> scales;
+    return scales;
+}
+
+void ApplyNotchedRegionAt(Hwnd window, int dpi) {
+    const NotchedOutline shape = NotchedOutlineAt(dpi);
     WindowSystem& host = CurrentWindowSystem();
-    const Hrgn notch = host.CreatePolygonRgn(
-        kNotchPolygon.data(), static_cast<int>(kNotchPolygon.size()), kFillAlternate);
+    const Hrgn notch = host.CreatePolygonRgn(shape.notch.data(),
+                                             static_cast<int>(shape.notch.size()), kFillAlternate);
     const Hrgn combined = host.CreateRectRgn(0, 0, 0, 0);
-    const Hrgn outline = host.CreateRectRgn(0, 0, kOutlineBottomRight.x, kOutlineBottomRight.y);
+    const Hrgn outline =
+        host.CreateRectRgn(0, 0, shape.outlineBottomRight.x, shape.outlineBottomRight.y);
     host.CombineRgn(combined, outline, notch, kRgnDiff);
     // The window system owns the applied region from here on; the sources are done with.
     host.SetWindowRgn(window, combined, true);
     host.DeleteObject(outline);
     host.DeleteObject(notch);
 }
+
+}  // namespace
+
+NotchedOutline NotchedOutlineAt(int dpi) {
+    const int usable = UsableDpi(dpi);
+    NotchedOutline shape{};
+    std::transform(kNotchPolygon.begin(), kNotchPolygon.end(), shape.notch.begin(),
+                   [usable](Point vertex) { return Scaled(vertex, usable); });
+    shape.outlineBottomRight = Scaled(kOutlineBottomRight, usable);
+    return shape;
+}
+
+void MakeTopmost(Hwnd window) {
+    CurrentWindowSystem().SetWindowPos(window, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);
+}
+
+void ApplyNotchedRegion(Hwnd window) {
+    const auto named = Scales().find(window);
+    ApplyNotchedRegionAt(window, named == Scales().end() ? kDesignDpi : named->second.dpi);
+    // Only a window its front end keeps a dpi for is shaped anew; it forgets it at the end.
+    if (named != Scales().end()) named->second.shaped = true;
+}
+
+void SetWindowDpi(Hwnd window, int dpi) {
+    if (window == 0) return;
+    WindowScale& scale = Scales()[window];
+    const int usable = UsableDpi(dpi);
+    const bool reshape = scale.shaped && scale.dpi != usable;
+    scale.dpi = usable;
+    if (reshape) ApplyNotchedRegionAt(window, usable);
+}
+
+int WindowDpi(Hwnd window) {
+    const auto found = Scales().find(window);
+    return found == Scales().end() ? kDesignDpi : found->second.dpi;
+}
+
+void ForgetWindowDpi(Hwnd window) { Scales().erase(window); }
 
 }  // namespace hueloom

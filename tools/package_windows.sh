@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# Makes the download: hueloom.exe built for size, and a short text on its use,
+# Makes the download: the 32-bit hueloom.exe built for size (it runs on 32- and
+# 64-bit Windows alike, as the chat client does), and a short text on its use,
 # in dist/hueloom-2.0-windows.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-for tool in x86_64-w64-mingw32-g++-posix zip; do
+for tool in i686-w64-mingw32-g++-posix zip; do
     command -v "$tool" >/dev/null || { bash tools/setup.sh test; break; }
 done
-build=build-windows-release
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+# The toolchain's own flags stay (CMAKE_CXX_FLAGS); the size flags go with the configuration's.
+build=build-windows-i686-release
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-i686.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DHUELOOM_BUILD_TESTS=OFF \
-    -DCMAKE_CXX_FLAGS="-ffunction-sections -fdata-sections" >/dev/null
+    -DCMAKE_CXX_FLAGS_MINSIZEREL="-Os -DNDEBUG -ffunction-sections -fdata-sections" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target hueloom
+
+# What goes out starts on Windows XP: every import is one that XP has.
+source tools/windows_env.sh
+unlisted=$(windows_unlisted_imports i686-w64-mingw32-objdump "$build/win32/hueloom.exe" x86)
+if [[ -n "$unlisted" ]]; then
+    echo "package: hueloom.exe imports what tools/windows_imports.txt does not allow:" $unlisted >&2
+    exit 1
+fi
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -24,7 +34,9 @@ Hueloom sits beside your chat client and sends a line with its colours fading
 from stop to stop.
 
 1. Start the chat client and open a chat room.
-2. Start hueloom.exe (nothing to install; it needs no other file).
+2. Start hueloom.exe (nothing to install; it needs no other file). It runs on
+   Windows XP SP3 and every later Windows, 32-bit and 64-bit alike, on any
+   processor with SSE2 (every one since the Pentium 4 and the Athlon 64).
 3. Set up to ten colour stops with the red, green and blue bars under the
    swatches, pick how many stops the fade runs over (3, 4, 5 or 10), and type
    your line. The strip below shows it as the chat will.

@@ -8,8 +8,8 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation
                 xvfb xauth libcli11-dev libutf8proc-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
-               g++-mingw-w64-x86-64-posix wine wine64 fonts-wine x11-utils imagemagick
-               xdotool zip unicode-data)
+               g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386
+               fonts-wine x11-utils imagemagick xdotool zip unicode-data)
 # The terminal picture: a terminal that draws joined emoji and flags as one picture.
 picture_packages=(kitty fonts-noto-color-emoji)
 
@@ -36,6 +36,13 @@ else
     echo "setup: these Debian packages are missing: ${missing[*]}" >&2
     echo "setup: install them as root (apt-get install ${missing[*]}), then run this again" >&2
     exit 1
+fi
+
+# The 32-bit Wine (for the 32-bit prefix the Windows check runs the x86 build
+# in) comes from Debian's i386 packages.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture for the 32-bit Wine"
+    "${as_root[@]}" dpkg --add-architecture i386
 fi
 
 echo "setup: installing ${missing[*]}"

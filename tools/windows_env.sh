@@ -1,11 +1,22 @@
 # Shared by the Windows scripts (sourced): builds hueloom.exe and the Win32
 # stand-in, and readies a Wine prefix of the project's own, kept between runs.
+# HUELOOM_WINDOWS_ARCH=x86 takes the 32-bit build and a 32-bit prefix (default
+# x86-64); HUELOOM_WINDOWS_DPI sets the prefix's dots per inch (default 96).
 # Sets: build, program, standin, driver; exports WINEPREFIX and friends.
 
+# The toolchain file, build folder and Wine architecture of an architecture.
+windows_arch() {
+    case "${1:-x86-64}" in
+        x86-64) toolchain=cmake/mingw-w64-x86_64.cmake suffix= wine_arch=win64 ;;
+        x86) toolchain=cmake/mingw-w64-i686.cmake suffix=-i686 wine_arch=win32 ;;
+        *) echo "windows: no architecture '$1' (x86-64 or x86)" >&2; return 1 ;;
+    esac
+}
+
 windows_build() {
-    build=$(realpath -m "${HUELOOM_WINDOWS_BUILD:-build-windows}")
-    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-        >/dev/null
+    windows_arch "${HUELOOM_WINDOWS_ARCH:-x86-64}"
+    build=$(realpath -m "${HUELOOM_WINDOWS_BUILD:-build-windows$suffix}")
+    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/$toolchain" >/dev/null
     cmake --build "$build" -j "$(nproc)" --target hueloom hueloom_chat_standin \
         hueloom_window_driver
     program="$build/win32/hueloom.exe"
@@ -21,10 +32,16 @@ windows_fonts() {
     cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
 }
 
+# The display's dots per inch as Windows programs see it (the prefix's LogPixels).
+windows_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        >/dev/null 2>&1
+}
+
 # C.UTF-8 gives Wine the ANSI code page 1252; Arial falls back to its metric twin.
 windows_prefix() {
-    export WINEPREFIX=${WINEPREFIX:-$build/wine-prefix} WINEARCH=win64 WINEDEBUG=-all LC_ALL=C.UTF-8
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEPREFIX=${WINEPREFIX:-$build/wine-prefix} WINEARCH=$wine_arch WINEDEBUG=-all
+    export LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         echo "windows: making the Wine prefix $WINEPREFIX (once)"
         wineboot -i >/dev/null 2>&1
@@ -32,6 +49,7 @@ windows_prefix() {
             /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
     fi
     windows_fonts
+    windows_dpi "${HUELOOM_WINDOWS_DPI:-96}"
 }
 
 # Starts the stand-in chat client (its log in the build folder) and waits for it.
@@ -44,4 +62,25 @@ windows_standin() {
         grep -qx ready "$log" 2>/dev/null && return
         sleep 0.1
     done
+}
+
+# Every function an executable imports, as "DLL function" lines (the DLL in
+# capitals), sorted; objdump of the executable's own architecture.
+windows_imports() {
+    local objdump=$1 exe=$2
+    "$objdump" -p "$exe" | awk '
+        /^The Import Tables/ { on = 1; next }
+        on && /^(The |PE )/ { on = 0 }
+        on && /DLL Name:/ { dll = toupper($3); next }
+        on && /^\t[0-9a-f]+[ \t]+[0-9]+[ \t]+[A-Za-z_]/ { print dll, $3 }' | sort -u
+}
+
+# The imports of an executable for the architecture (x86 or x64) that the
+# committed list does not allow; nothing when every one is allowed.
+windows_unlisted_imports() {
+    local objdump=$1 exe=$2 arch=$3
+    local allowed
+    allowed=$(awk -v arch="$arch" '!/^#/ && NF >= 2 && (NF == 2 || $3 == arch) { print $1, $2 }' \
+        tools/windows_imports.txt | sort -u)
+    comm -23 <(windows_imports "$objdump" "$exe") <(printf '%s\n' "$allowed")
 }

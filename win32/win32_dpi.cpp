@@ -2,6 +2,8 @@
 // 1607 on), the screen's figure before that.
 #include "win32/win32_dpi.h"
 
+#include <cstddef>
+
 namespace hueloom {
 namespace {
 
@@ -9,6 +11,15 @@ template <typename Function>
 Function UserFunction(const char* name) {
     return reinterpret_cast<Function>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// The metrics at the screen's dpi. Windows XP knows the structure without its
+// last member (Vista on) and refuses the longer one whole.
+bool ScreenMetrics(NONCLIENTMETRICSW& metrics) {
+    metrics.cbSize = sizeof metrics;
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return true;
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    return ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0) != FALSE;
 }
 
 }  // namespace
@@ -59,7 +70,7 @@ HFONT NewMessageFont(int dpi) {
                                                         &metrics, 0, static_cast<UINT>(dpi))) {
         return ::CreateFontIndirectW(&metrics.lfMessageFont);
     }
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    if (ScreenMetrics(metrics)) {
         // Given at the screen's dpi: scaled to the window's.
         metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, ScreenDpi());
         return ::CreateFontIndirectW(&metrics.lfMessageFont);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "host/forms.h"
+#include "host/window_shape.h"
 #include "win32/win32_dpi.h"
 #include "win32/win32_messages.h"
 #include "win32/win32_tooltips.h"
@@ -61,6 +62,7 @@ Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events)
     if (handle_ == nullptr) throw std::runtime_error("cannot create the window");
     ::SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     LiveWindows().push_back(this);
+    SetWindowDpi(hWnd(), dpi_);
     // Placed on a monitor of another dpi: sized for that one.
     const int actual = DpiOf(handle_);
     if (actual != dpi_) {
@@ -75,6 +77,7 @@ Win32FormWindow::~Win32FormWindow() {
     std::erase(LiveWindows(), this);
     form_.reset();  // it refers to the controls
     if (handle_ != nullptr && ::IsWindow(handle_)) {
+        ForgetWindowDpi(hWnd());
         ::SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         ::DestroyWindow(handle_);
     }
@@ -166,6 +169,8 @@ void Win32FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
         const RECT r = PixelRect(child.place, dpi_);
         ::MoveWindow(child.window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
+    // The region is in window pixels: once shaped, the window is shaped anew for this dpi.
+    SetWindowDpi(hWnd(), dpi_);
 }
 
 LRESULT CALLBACK Win32FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -174,6 +179,7 @@ LRESULT CALLBACK Win32FormWindow::Procedure(HWND window, UINT message, WPARAM wP
     if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The window is gone: so is its object, and with it the form.
+        ForgetWindowDpi(detail::NeutralWindow(window));
         self->handle_ = nullptr;
         delete self;
         if (Forms().empty() && LiveWindows().empty()) ::PostQuitMessage(0);
@@ -226,6 +232,11 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // The close box and the system's close command: the form decides,
             // and closes the window itself.
             rules_.CloseAsked();
+            return 0;
+        case WM_ENDSESSION:
+            // Logging off or shutting down ends the program without closing the
+            // window: unload as the close box does. FALSE: the session goes on.
+            if (wParam != FALSE) rules_.CloseAsked();
             return 0;
         case kReleaseMessage:
             ::DestroyWindow(handle_);  // this object is gone once it returns

@@ -3,6 +3,9 @@
 //
 //   hueloom_window_driver check        every step; prints ok/FAIL lines and,
 //                                      in order, the lines the chat must get
+//   hueloom_window_driver shape DPI    the window whole and in its place at that dpi
+//                                      (the prefix's), then closed by its close box
+//   hueloom_window_driver session      the session ends: WM_QUERYENDSESSION, WM_ENDSESSION
 //   hueloom_window_driver demo LINE    sets colour stops, types LINE, presses Send
 //   hueloom_window_driver close        closes the window with the system's close command
 #include <algorithm>
@@ -32,6 +35,21 @@ int failures = 0;
 // The bytes the program sends for a text: the system's own conversion.
 std::string ToAnsiCodePage(std::u16string_view text) {
     return Win32WindowSystem().ToAnsiCodePage(text);
+}
+
+// Sees every window in the screen's own pixels, as the per-monitor aware program
+// lays itself out, never through the system's scaling for older programs.
+void BecomeDpiAware() {
+    const HMODULE user = ::GetModuleHandleW(L"user32.dll");
+    using ContextFunction = BOOL(WINAPI*)(HANDLE);
+    const auto perMonitor = reinterpret_cast<ContextFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(user, "SetProcessDpiAwarenessContext")));
+    const auto kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    if (perMonitor != nullptr && perMonitor(kPerMonitorAwareV2)) return;
+    using AwareFunction = BOOL(WINAPI*)();
+    const auto aware = reinterpret_cast<AwareFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(user, "SetProcessDPIAware")));
+    if (aware != nullptr) aware();
 }
 
 void Report(bool ok, const std::string& what, const std::string& detail = {}) {
@@ -105,6 +123,11 @@ bool AreaHolds(HWND control, const RECT& area, COLORREF wanted, int tolerance) {
 
 void Settle() { ::Sleep(300); }
 
+int Finish() {
+    std::printf("driver: %d failed\n", failures);
+    return failures == 0 ? 0 : 1;
+}
+
 // Another program's control text goes by message: GetWindowText would not ask it.
 void SetText(HWND control, const std::u16string& text) {
     ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -148,9 +171,12 @@ struct Form {
     void Click(std::string_view name) const { ::SendMessageW(Item(name), BM_CLICK, 0, 0); }
 };
 
+// A design pixel (96 dpi) at the given dpi.
+int AtDpi(int pixels, int dpi) { return pixels * dpi / 96; }
+
 // Waits for the window, then for its start: the announcement is sent before
-// the window goes into the topmost band and takes its region.
-Form WaitForStart() {
+// the window goes into the topmost band and takes its region, scaled to the dpi.
+Form WaitForStart(int dpi = 96) {
     Form form;
     for (int tries = 0; tries < 600 && form.window == nullptr; ++tries) {
         form.window = ::FindWindowW(nullptr, L"Hueloom 2.0");
@@ -167,23 +193,81 @@ Form WaitForStart() {
         ::Sleep(50);
     }
     Report(topmost, "window topmost (WS_EX_TOPMOST)");
-    Report(regionType == COMPLEXREGION && !::PtInRegion(region, 16, 293) &&
-               ::PtInRegion(region, 16, 287),
-           "window region: the outline less the notch");
+    Report(regionType == COMPLEXREGION && !::PtInRegion(region, AtDpi(16, dpi), AtDpi(293, dpi)) &&
+               ::PtInRegion(region, AtDpi(16, dpi), AtDpi(287, dpi)) &&
+               ::PtInRegion(region, AtDpi(584, dpi), AtDpi(10, dpi)) &&
+               !::PtInRegion(region, AtDpi(590, dpi), AtDpi(10, dpi)),
+           "window region: the outline less the notch, at " + std::to_string(dpi) + " dpi");
     ::DeleteObject(region);
     return form;
 }
 
-void CheckLayout(const Form& form) {
+// The client area's size and place on the screen, as "402x217 at 190,155".
+std::string ClientPlace(HWND window) {
     RECT client{};
-    ::GetClientRect(form.window, &client);
+    ::GetClientRect(window, &client);
     POINT origin{0, 0};
-    ::ClientToScreen(form.window, &origin);
+    ::ClientToScreen(window, &origin);
     char place[96];
     std::snprintf(place, sizeof place, "%ldx%ld at %ld,%ld", client.right, client.bottom, origin.x,
                   origin.y);
-    Report(std::strcmp(place, "402x217 at 190,155") == 0, "client area 402x217 at 190,155",
-           std::strcmp(place, "402x217 at 190,155") == 0 ? "" : place);
+    return place;
+}
+
+// The design's client area laid out at the dpi, as the twips say.
+void CheckClientPlace(const Form& form, int dpi) {
+    const TwipsRect& design = kForm1.client;
+    char wanted[96];
+    std::snprintf(wanted, sizeof wanted, "%dx%d at %d,%d", TwipsToPixels(design.width, dpi),
+                  TwipsToPixels(design.height, dpi), TwipsToPixels(design.left, dpi),
+                  TwipsToPixels(design.top, dpi));
+    const std::string place = ClientPlace(form.window);
+    Report(place == wanted, std::string("client area ") + wanted, place == wanted ? "" : place);
+}
+
+// The window's region holds the whole window, so every control shows, and at
+// each control's centre the screen finds the window (that control, or the
+// label that overlaps fade3 by design), nothing behind it.
+void CheckWhole(const Form& form) {
+    RECT frame{};
+    ::GetWindowRect(form.window, &frame);
+    const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    const HRGN window = ::CreateRectRgn(0, 0, frame.right - frame.left, frame.bottom - frame.top);
+    const HRGN cut = ::CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = ::GetWindowRgn(form.window, region) != ERROR;
+    const bool whole = shaped && ::CombineRgn(cut, window, region, RGN_DIFF) == NULLREGION;
+    RECT lost{};
+    ::GetRgnBox(cut, &lost);
+    char detail[96] = "";
+    if (!whole) {
+        std::snprintf(detail, sizeof detail, "%ldx%ld window, cut off within %ld,%ld-%ld,%ld",
+                      frame.right - frame.left, frame.bottom - frame.top, lost.left, lost.top,
+                      lost.right, lost.bottom);
+    }
+    Report(whole, "the region leaves the whole window visible", detail);
+    std::string hidden;
+    for (const ControlDesign& design : Form1Controls()) {
+        if (design.controlId == 0) continue;
+        const HWND item = form.Item(design.controlId);
+        RECT place{};
+        ::GetWindowRect(item, &place);
+        const POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+        const HWND found = ::WindowFromPoint(centre);
+        const bool inside =
+            ::PtInRegion(region, place.left - frame.left, place.top - frame.top) &&
+            ::PtInRegion(region, place.right - 1 - frame.left, place.bottom - 1 - frame.top);
+        if (!inside || ::GetAncestor(found, GA_ROOT) != form.window) {
+            hidden += ' ' + std::string(design.name);
+        }
+    }
+    Report(hidden.empty(), "every control inside the region and found on the screen", hidden);
+    ::DeleteObject(cut);
+    ::DeleteObject(window);
+    ::DeleteObject(region);
+}
+
+void CheckLayout(const Form& form) {
+    CheckClientPlace(form, 96);
 
     std::string wrong;
     const std::string boxClass = ClassOf(form.Item("Picture1"));
@@ -347,10 +431,49 @@ void CheckLongLine(const Form& form) {
     form.Click("Command1");  // refused: nothing reaches the chat
 }
 
+bool WaitUntilGone(HWND window) {
+    for (int tries = 0; tries < 400 && ::IsWindow(window); ++tries) ::Sleep(50);
+    return !::IsWindow(window);
+}
+
 bool CloseAndWait(const Form& form) {
     ::PostMessageW(form.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    for (int tries = 0; tries < 400 && ::IsWindow(form.window); ++tries) ::Sleep(50);
-    return !::IsWindow(form.window);
+    return WaitUntilGone(form.window);
+}
+
+void Press(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// Where on the screen the window puts its close box: along the middle of the
+// title bar, the right-most point the window itself calls the close box.
+POINT CloseBoxPoint(HWND window) {
+    TITLEBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    ::GetTitleBarInfo(window, &bar);
+    const int y = (bar.rcTitleBar.top + bar.rcTitleBar.bottom) / 2;
+    for (int x = bar.rcTitleBar.right; x > bar.rcTitleBar.left; --x) {
+        const LPARAM at = MAKELPARAM(x, y);
+        if (::SendMessageW(window, WM_NCHITTEST, 0, at) == HTCLOSE) return {x - 4, y};
+    }
+    return {-1, -1};
+}
+
+// A click of the mouse on the close box, as the user's: it reaches the window
+// only where the window's region leaves the box.
+void CloseByTheCloseBox(const Form& form) {
+    const POINT box = CloseBoxPoint(form.window);
+    Report(box.x >= 0 && ::WindowFromPoint(box) == form.window,
+           "the close box shows, inside the region");
+    ::SetCursorPos(box.x, box.y);
+    ::Sleep(100);
+    Press(MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(50);
+    Press(MOUSEEVENTF_LEFTUP);
+    Report(WaitUntilGone(form.window), "closed by its close box");
 }
 
 int Check() {
@@ -358,14 +481,54 @@ int Check() {
     if (form.window == nullptr) return 1;
     ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Loaded", true));
     CheckLayout(form);
+    CheckWhole(form);  // while every control is enabled, so the screen finds each
     const std::vector<Component> values = SetBars(form);
     CheckSends(form, values, u"H\u00e9llo w\u00f6rld, caf\u00e9 au lait");
     CheckSlider(form, values);
     CheckLongLine(form);
     ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Unload", true));
-    Report(CloseAndWait(form), "closed by the system's close command");
-    std::printf("driver: %d failed\n", failures);
-    return failures == 0 ? 0 : 1;
+    CloseByTheCloseBox(form);
+    return Finish();
+}
+
+// The lighter pass at another dpi: shaped and laid out for it, whole, and closable.
+int Shape(int dpi) {
+    const Form form = WaitForStart(dpi);
+    if (form.window == nullptr) return 1;
+    ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Loaded", true));
+    CheckClientPlace(form, dpi);
+    CheckWhole(form);
+    ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Unload", true));
+    CloseByTheCloseBox(form);
+    return Finish();
+}
+
+// Logging off asks every top-level window, then tells it the session ends.
+bool EndSession(HWND window, bool ends) {
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000,
+                          &answer);
+    ::SendMessageTimeoutW(window, WM_ENDSESSION, ends ? TRUE : FALSE, ENDSESSION_LOGOFF,
+                          SMTO_NORMAL, 10000, nullptr);
+    return answer != FALSE;
+}
+
+// A session that ends says goodbye once: a cancelled end says nothing, and the
+// end told twice unloads once.
+int Session() {
+    const Form form = WaitForStart();
+    if (form.window == nullptr) return 1;
+    ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Loaded", true));
+    const bool agreed = EndSession(form.window, false);
+    Report(agreed && ::IsWindowVisible(form.window),
+           "a session end asked and then cancelled: the window agrees and stays");
+    ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Unload", true));
+    EndSession(form.window, true);
+    Report(!::IsWindowVisible(form.window), "the session ends: the window goes at once");
+    ::SendMessageTimeoutW(form.window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000,
+                          nullptr);
+    Report(WaitUntilGone(form.window), "the program ends after the session's end");
+    return Finish();
 }
 
 int Demo(const std::u16string& line) {
@@ -401,12 +564,16 @@ std::u16string LastArgument() {
 
 int main(int argc, char** argv) {
     using namespace hueloom;
+    BecomeDpiAware();
     if (argc == 2 && std::strcmp(argv[1], "check") == 0) return Check();
+    if (argc == 3 && std::strcmp(argv[1], "shape") == 0) return Shape(std::atoi(argv[2]));
+    if (argc == 2 && std::strcmp(argv[1], "session") == 0) return Session();
     if (argc == 3 && std::strcmp(argv[1], "demo") == 0) return Demo(LastArgument());
     if (argc == 2 && std::strcmp(argv[1], "close") == 0) {
         const HWND window = ::FindWindowW(nullptr, L"Hueloom 2.0");
         return window != nullptr && CloseAndWait(Form{window}) ? 0 : 1;
     }
-    std::fprintf(stderr, "usage: hueloom_window_driver check | demo LINE | close\n");
+    std::fprintf(stderr,
+                 "usage: hueloom_window_driver check | shape DPI | session | demo LINE | close\n");
     return 2;
 }

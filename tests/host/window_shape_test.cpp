@@ -70,6 +70,89 @@ TEST(WindowShape, NotchedRegionIsTheOutlineMinusThePolygon) {
     }
 }
 
+// The rectangle and a few vertices of each region applied so far, one row a region.
+std::vector<std::vector<std::int64_t>> AppliedShapes(const InProcessWindowSystem& ws) {
+    std::vector<std::vector<std::int64_t>> shapes;
+    const auto& calls = ws.calls();
+    for (std::size_t i = 0; i + 2 < calls.size(); ++i) {
+        if (calls[i].operation != "CreatePolygonRgn") continue;
+        const auto& notch = calls[i].points;
+        shapes.push_back({calls[i + 2].args[2], calls[i + 2].args[3], notch[1].x, notch[1].y,
+                          notch[4].x, notch[4].y, notch[10].x});
+    }
+    return shapes;
+}
+
+TEST(WindowShape, TheOutlineScalesWithTheDpiAndIsTheDesignsAt96) {
+    const NotchedOutline design = NotchedOutlineAt(96);
+    for (std::size_t i = 0; i < kNotchPolygon.size(); ++i) {
+        EXPECT_EQ(design.notch[i].x, kNotchPolygon[i].x);
+        EXPECT_EQ(design.notch[i].y, kNotchPolygon[i].y);
+    }
+    EXPECT_EQ(design.outlineBottomRight.x, 585);
+    EXPECT_EQ(design.outlineBottomRight.y, 368);
+
+    const struct {
+        int dpi, right, bottom, x1, y1, y4;
+    } rows[] = {
+        {120, 731, 460, 20, 363, 371},   // 125 %: 731.25 and 362.5 round down and up
+        {144, 878, 552, 24, 435, 446},   // 150 %: 877.5 rounds up
+        {192, 1170, 736, 32, 580, 594},  // 200 %
+        {0, 585, 368, 16, 290, 297},     // the system could not tell: the design's
+        {-144, 585, 368, 16, 290, 297},
+    };
+    for (const auto& row : rows) {
+        const NotchedOutline shape = NotchedOutlineAt(row.dpi);
+        EXPECT_EQ(shape.outlineBottomRight.x, row.right) << row.dpi;
+        EXPECT_EQ(shape.outlineBottomRight.y, row.bottom) << row.dpi;
+        EXPECT_EQ(shape.notch[1].x, row.x1) << row.dpi;
+        EXPECT_EQ(shape.notch[1].y, row.y1) << row.dpi;
+        EXPECT_EQ(shape.notch[4].y, row.y4) << row.dpi;
+    }
+    // However large, the arithmetic neither overflows nor runs past what it holds to.
+    const NotchedOutline huge = NotchedOutlineAt(2'000'000'000);
+    EXPECT_EQ(huge.outlineBottomRight.x, 58500);
+    EXPECT_EQ(huge.outlineBottomRight.y, 36800);
+}
+
+TEST(WindowShape, AWindowShownAtAnotherDpiTakesItsRegionScaledAndAgainOnEveryChange) {
+    InProcessWindowSystem ws;
+    const Hwnd form = ws.AddWindow(0, "form");
+    const Hwnd other = ws.AddWindow(0, "other");
+    ScopedWindowSystem installed(ws);
+
+    SetWindowDpi(form, 144);  // before its region: nothing to shape yet
+    EXPECT_TRUE(ws.calls().empty());
+    EXPECT_EQ(WindowDpi(form), 144);
+    ApplyNotchedRegion(form);
+    SetWindowDpi(form, 144);  // the same dpi: left as it is
+    SetWindowDpi(form, 192);
+    SetWindowDpi(form, 0);  // the system could not tell: the design's
+    EXPECT_EQ(AppliedShapes(ws),
+              (std::vector<std::vector<std::int64_t>>{{878, 552, 24, 435, 120, 446, 249},
+                                                      {1170, 736, 32, 580, 160, 594, 332},
+                                                      {585, 368, 16, 290, 80, 297, 166}}));
+    // Each time by the same seven calls; the window holds the last.
+    const std::vector<std::string> names = Operations(ws);
+    ASSERT_EQ(names.size(), 21u);
+    for (std::size_t i = 7; i < names.size(); ++i) EXPECT_EQ(names[i], names[i - 7]) << i;
+    const Hrgn region = ws.WindowRegion(form);
+    EXPECT_TRUE(ws.RegionContains(region, 584, 367));
+    EXPECT_FALSE(ws.RegionContains(region, 16, 293));
+
+    // A window its front end never named keeps the design's region, never reshaped;
+    // a forgotten one starts over at 96 when its handle comes back.
+    ApplyNotchedRegion(other);
+    ForgetWindowDpi(form);
+    EXPECT_EQ(WindowDpi(form), 96);
+    const std::size_t before = ws.calls().size();
+    SetWindowDpi(form, 120);
+    EXPECT_EQ(ws.calls().size(), before);
+    EXPECT_EQ(AppliedShapes(ws).back(),
+              (std::vector<std::int64_t>{585, 368, 16, 290, 80, 297, 166}));
+    ForgetWindowDpi(form);
+}
+
 TEST(WindowShape, WithNoWindowSystemNothingHappens) {
     MakeTopmost(0x100);
     ApplyNotchedRegion(0x100);
