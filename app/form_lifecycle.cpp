@@ -21,7 +21,7 @@ void Form1::Form_Activate() {
     // A close during the announcement's yields leaves nothing to shape.
     if (IsUnloading()) return;
     StayOnTop(*this);
-    ApplyNotchedRegion(hWnd());
+    ApplyNotchedRegion(hWnd(), window_.Dpi());
 }
 
 void Form1::Form_Unload(bool& /*cancel: an unload is never refused*/) {

@@ -9,9 +9,11 @@ namespace hueloom {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kTwipsPerPixel = 15;  // on a 96-dpi display
+// The design's pixels (the window's region among them) are pixels at this many dots per inch.
+inline constexpr int kDesignDpi = kTwipsPerInch / kTwipsPerPixel;
 
 // Rounds down, so a 96-dpi display gets exactly one pixel per 15 twips.
-constexpr int TwipsToPixels(int twips, int dotsPerInch = kTwipsPerInch / kTwipsPerPixel) {
+constexpr int TwipsToPixels(int twips, int dotsPerInch = kDesignDpi) {
     return twips * dotsPerInch / kTwipsPerInch;
 }
 

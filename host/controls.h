@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "host/control_design.h"
 #include "host/window_system.h"
 
 namespace hueloom {
@@ -75,6 +76,9 @@ class FormWindow {
     virtual ~FormWindow() = default;
     // The window's handle in the host window system, 0 when it has none.
     virtual Hwnd hWnd() = 0;
+    // The dots per inch it is shown at, which its region is scaled by. A
+    // toolkit that scales a window whole, region included, shows it at 96.
+    virtual int Dpi() { return kDesignDpi; }
     // Off the screen for good; it raises nothing more.
     virtual void Close() = 0;
     // No handler of the form is running any longer: the toolkit may destroy

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <unordered_map>
 
 namespace hueloom {
 namespace {
@@ -21,32 +20,6 @@ int Scaled(int pixels, int dpi) {
 
 Point Scaled(Point point, int dpi) { return {Scaled(point.x, dpi), Scaled(point.y, dpi)}; }
 
-struct WindowScale {
-    int dpi = kDesignDpi;
-    bool shaped = false;  // its region applied, so a change of dpi applies it again
-};
-
-// One user-interface thread reads and writes this, as every other host piece.
-std::unordered_map<Hwnd, WindowScale>& Scales() {
-    static std::unordered_map<Hwnd, WindowScale> scales;
-    return scales;
-}
-
-void ApplyNotchedRegionAt(Hwnd window, int dpi) {
-    const NotchedOutline shape = NotchedOutlineAt(dpi);
-    WindowSystem& host = CurrentWindowSystem();
-    const Hrgn notch = host.CreatePolygonRgn(shape.notch.data(),
-                                             static_cast<int>(shape.notch.size()), kFillAlternate);
-    const Hrgn combined = host.CreateRectRgn(0, 0, 0, 0);
-    const Hrgn outline =
-        host.CreateRectRgn(0, 0, shape.outlineBottomRight.x, shape.outlineBottomRight.y);
-    host.CombineRgn(combined, outline, notch, kRgnDiff);
-    // The window system owns the applied region from here on; the sources are done with.
-    host.SetWindowRgn(window, combined, true);
-    host.DeleteObject(outline);
-    host.DeleteObject(notch);
-}
-
 }  // namespace
 
 NotchedOutline NotchedOutlineAt(int dpi) {
@@ -62,27 +35,19 @@ void MakeTopmost(Hwnd window) {
     CurrentWindowSystem().SetWindowPos(window, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);
 }
 
-void ApplyNotchedRegion(Hwnd window) {
-    const auto named = Scales().find(window);
-    ApplyNotchedRegionAt(window, named == Scales().end() ? kDesignDpi : named->second.dpi);
-    // Only a window its front end keeps a dpi for is shaped anew; it forgets it at the end.
-    if (named != Scales().end()) named->second.shaped = true;
+void ApplyNotchedRegion(Hwnd window, int dpi) {
+    const NotchedOutline shape = NotchedOutlineAt(dpi);
+    WindowSystem& host = CurrentWindowSystem();
+    const Hrgn notch = host.CreatePolygonRgn(shape.notch.data(),
+                                             static_cast<int>(shape.notch.size()), kFillAlternate);
+    const Hrgn combined = host.CreateRectRgn(0, 0, 0, 0);
+    const Hrgn outline =
+        host.CreateRectRgn(0, 0, shape.outlineBottomRight.x, shape.outlineBottomRight.y);
+    host.CombineRgn(combined, outline, notch, kRgnDiff);
+    // The window system owns the applied region from here on; the sources are done with.
+    host.SetWindowRgn(window, combined, true);
+    host.DeleteObject(outline);
+    host.DeleteObject(notch);
 }
-
-void SetWindowDpi(Hwnd window, int dpi) {
-    if (window == 0) return;
-    WindowScale& scale = Scales()[window];
-    const int usable = UsableDpi(dpi);
-    const bool reshape = scale.shaped && scale.dpi != usable;
-    scale.dpi = usable;
-    if (reshape) ApplyNotchedRegionAt(window, usable);
-}
-
-int WindowDpi(Hwnd window) {
-    const auto found = Scales().find(window);
-    return found == Scales().end() ? kDesignDpi : found->second.dpi;
-}
-
-void ForgetWindowDpi(Hwnd window) { Scales().erase(window); }
 
 }  // namespace hueloom

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "host/control_design.h"
 #include "host/window_system.h"
 
 namespace hueloom {
@@ -23,13 +24,10 @@ inline constexpr std::array<Point, 12> kNotchPolygon{{{0, 296},
                                                       {0, 296}}};
 inline constexpr Point kOutlineBottomRight{585, 368};
 
-// The design's pixels are pixels at this many dots per inch.
-inline constexpr int kDesignDpi = 96;
-
 // The notch and the outline for a window shown at `dpi`: the design's pixels
-// times dpi / 96, to the nearest pixel (halves up), exactly the design's at 96.
-// A dpi the system could not tell (0 or less) counts as 96; one beyond any
-// display's is held at the largest the arithmetic takes.
+// (96-dpi pixels) times dpi / 96, to the nearest pixel (halves up), exactly the
+// design's at 96. A dpi the system could not tell (0 or less) counts as 96; one
+// beyond any display's is held at the largest the arithmetic takes.
 struct NotchedOutline {
     std::array<Point, 12> notch;
     Point outlineBottomRight;
@@ -41,15 +39,6 @@ void MakeTopmost(Hwnd window);
 
 // Outline rectangle minus the notch, at the window's dpi, applied to the
 // window with a redraw; the two source shapes are deleted once combined.
-void ApplyNotchedRegion(Hwnd window);
-
-// The dpi a front end shows its window at, which the region is scaled by. A
-// window its front end has not named is at the design's 96: the Qt toolkit
-// scales a window whole, region included. Naming a new dpi for a window that
-// has its region applies the region again, scaled anew, by the same calls.
-void SetWindowDpi(Hwnd window, int dpi);
-int WindowDpi(Hwnd window);
-// The window is gone; its handle may come back for another.
-void ForgetWindowDpi(Hwnd window);
+void ApplyNotchedRegion(Hwnd window, int dpi = kDesignDpi);
 
 }  // namespace hueloom

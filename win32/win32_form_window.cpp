@@ -49,6 +49,13 @@ namespace {
 
 RECT ClientOnScreen(const FormDesign& design, int dpi) { return PixelRect(design.client, dpi); }
 
+bool HasRegion(HWND window) {
+    const HRGN probe = ::CreateRectRgn(0, 0, 0, 0);
+    const bool has = ::GetWindowRgn(window, probe) != ERROR;
+    ::DeleteObject(probe);
+    return has;
+}
+
 }  // namespace
 
 Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events)
@@ -62,7 +69,6 @@ Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events)
     if (handle_ == nullptr) throw std::runtime_error("cannot create the window");
     ::SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     LiveWindows().push_back(this);
-    SetWindowDpi(hWnd(), dpi_);
     // Placed on a monitor of another dpi: sized for that one.
     const int actual = DpiOf(handle_);
     if (actual != dpi_) {
@@ -77,7 +83,6 @@ Win32FormWindow::~Win32FormWindow() {
     std::erase(LiveWindows(), this);
     form_.reset();  // it refers to the controls
     if (handle_ != nullptr && ::IsWindow(handle_)) {
-        ForgetWindowDpi(hWnd());
         ::SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         ::DestroyWindow(handle_);
     }
@@ -170,7 +175,7 @@ void Win32FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
         ::MoveWindow(child.window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
     // The region is in window pixels: once shaped, the window is shaped anew for this dpi.
-    SetWindowDpi(hWnd(), dpi_);
+    if (HasRegion(handle_)) ApplyNotchedRegion(hWnd(), dpi_);
 }
 
 LRESULT CALLBACK Win32FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -179,7 +184,6 @@ LRESULT CALLBACK Win32FormWindow::Procedure(HWND window, UINT message, WPARAM wP
     if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The window is gone: so is its object, and with it the form.
-        ForgetWindowDpi(detail::NeutralWindow(window));
         self->handle_ = nullptr;
         delete self;
         if (Forms().empty() && LiveWindows().empty()) ::PostQuitMessage(0);

@@ -26,6 +26,7 @@ class Win32FormWindow final : public FormWindow {
     Win32FormWindow& operator=(const Win32FormWindow&) = delete;
 
     Hwnd hWnd() override;
+    int Dpi() override { return dpi_; }
     // Hidden for good: it is never shown again and raises nothing more.
     void Close() override;
     // Destroyed from the message loop (a posted message), never inside a handler.

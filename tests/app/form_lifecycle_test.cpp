@@ -35,6 +35,19 @@ TEST(FormLifecycle, ActivationAnnouncesThenGoesTopmostThenShapesTheWindow) {
     EXPECT_EQ(f.LinesSent().size(), 1u);
 }
 
+// On a scaled display the region is scaled with the window, so it cuts nothing away.
+TEST(FormLifecycle, ActivationShapesTheWindowAtTheDpiItIsShownAt) {
+    FormFixture f;
+    f.Window().SetDpi(144);
+    f.Window().Show();
+    const auto& calls = f.windows.calls();
+    const auto outline = std::find_if(calls.begin(), calls.end(), [](const RecordedCall& c) {
+        return c.operation == "CreateRectRgn" && c.args[2] != 0;
+    });
+    ASSERT_NE(outline, calls.end());
+    EXPECT_EQ(outline->args, (std::vector<std::int64_t>{0, 0, 878, 552}));
+}
+
 // The close box announces, unloads and closes for good; the window goes once
 // no handler runs, and a closed window is never shown again.
 TEST(FormLifecycle, UnloadAnnouncesAndClosesForGood) {

@@ -115,19 +115,14 @@ TEST(WindowShape, TheOutlineScalesWithTheDpiAndIsTheDesignsAt96) {
     EXPECT_EQ(huge.outlineBottomRight.y, 36800);
 }
 
-TEST(WindowShape, AWindowShownAtAnotherDpiTakesItsRegionScaledAndAgainOnEveryChange) {
+TEST(WindowShape, AWindowAtAnotherDpiTakesItsRegionScaledByTheSameCalls) {
     InProcessWindowSystem ws;
     const Hwnd form = ws.AddWindow(0, "form");
-    const Hwnd other = ws.AddWindow(0, "other");
     ScopedWindowSystem installed(ws);
 
-    SetWindowDpi(form, 144);  // before its region: nothing to shape yet
-    EXPECT_TRUE(ws.calls().empty());
-    EXPECT_EQ(WindowDpi(form), 144);
-    ApplyNotchedRegion(form);
-    SetWindowDpi(form, 144);  // the same dpi: left as it is
-    SetWindowDpi(form, 192);
-    SetWindowDpi(form, 0);  // the system could not tell: the design's
+    ApplyNotchedRegion(form, 144);
+    ApplyNotchedRegion(form, 192);
+    ApplyNotchedRegion(form, 0);  // the system could not tell: the design's
     EXPECT_EQ(AppliedShapes(ws),
               (std::vector<std::vector<std::int64_t>>{{878, 552, 24, 435, 120, 446, 249},
                                                       {1170, 736, 32, 580, 160, 594, 332},
@@ -139,18 +134,6 @@ TEST(WindowShape, AWindowShownAtAnotherDpiTakesItsRegionScaledAndAgainOnEveryCha
     const Hrgn region = ws.WindowRegion(form);
     EXPECT_TRUE(ws.RegionContains(region, 584, 367));
     EXPECT_FALSE(ws.RegionContains(region, 16, 293));
-
-    // A window its front end never named keeps the design's region, never reshaped;
-    // a forgotten one starts over at 96 when its handle comes back.
-    ApplyNotchedRegion(other);
-    ForgetWindowDpi(form);
-    EXPECT_EQ(WindowDpi(form), 96);
-    const std::size_t before = ws.calls().size();
-    SetWindowDpi(form, 120);
-    EXPECT_EQ(ws.calls().size(), before);
-    EXPECT_EQ(AppliedShapes(ws).back(),
-              (std::vector<std::int64_t>{585, 368, 16, 290, 80, 297, 166}));
-    ForgetWindowDpi(form);
 }
 
 TEST(WindowShape, WithNoWindowSystemNothingHappens) {

@@ -116,6 +116,7 @@ class InProcessFormWindow final : public FormWindow {
   public:
     InProcessFormWindow(const FormDesign& design, FormEvents& events, Hwnd handle);
     Hwnd hWnd() override { return handle_; }
+    int Dpi() override { return dpi_; }
     void Close() override { rules_.CloseForGood(); }
     void Release() override { released_ = true; }
 
@@ -123,6 +124,8 @@ class InProcessFormWindow final : public FormWindow {
     void Show();
     // The close box: closes when the form lets it.
     void UserClose();
+    // Shown on a display of this many dots per inch.
+    void SetDpi(int dpi) { dpi_ = dpi; }
     bool shown() const { return shown_ && rules_.MayShow(); }
     bool closed() const { return !rules_.MayShow(); }
     bool released() const { return released_; }
@@ -132,6 +135,7 @@ class InProcessFormWindow final : public FormWindow {
     FormDesign design_;
     FormWindowRules rules_;
     Hwnd handle_;
+    int dpi_ = kDesignDpi;
     bool shown_ = false;
     bool released_ = false;
 };
