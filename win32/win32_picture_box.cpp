@@ -33,6 +33,11 @@ LRESULT CALLBACK Win32PictureBox::Procedure(HWND window, UINT message, WPARAM wP
                 box->Paint(reinterpret_cast<HDC>(wParam), client);
             }
             return 0;
+        case WM_SIZE:
+        case WM_DPICHANGED_AFTERPARENT:
+            // The surface keeps the size and dpi it draws at between its own reads.
+            if (box != nullptr && box->surface_) box->surface_->RefreshMetrics();
+            return 0;
         case WM_LBUTTONDOWN:
             ::SetFocus(window);  // a picture box takes the focus, as in the tab order
             return 0;
