@@ -209,6 +209,7 @@ void GdiDrawingSurface::FitBitmap() {
 }
 
 void GdiDrawingSurface::Cls() {
+    drawn_.Clear();
     run_.text.clear();  // the fill covers it
     run_.advances.clear();
     RefreshMetrics();
@@ -254,6 +255,7 @@ void GdiDrawingSurface::DrawRun() {
 }
 
 void GdiDrawingSurface::Print(std::u16string_view text) {
+    drawn_.Printed(text, currentX_);
     FitBitmap();
     hasDrawing_ = true;
     if (text.empty() || bitmap_ == nullptr) return;

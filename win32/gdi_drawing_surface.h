@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/control_help.h"
 #include "host/drawing_surface.h"
 #include "win32/win32_handles.h"
 
@@ -51,6 +52,8 @@ class GdiDrawingSurface final : public DrawingSurface {
     // Reads the window's client size and dpi again (its WM_SIZE, and the
     // dpi change that reaches a child window).
     void RefreshMetrics();
+    // What was printed since the last Cls, as plain text.
+    const std::u16string& drawnText() const { return drawn_.text(); }
     // True once anything was cleared or drawn: paint from the bitmap from then on.
     bool hasDrawing() const { return hasDrawing_; }
     // Copies the bitmap's part of the area onto the target (client
@@ -119,6 +122,7 @@ class GdiDrawingSurface final : public DrawingSurface {
     bool autoRedraw_ = false;
     bool hasDrawing_ = false;
     bool invalidated_ = false;  // since the last paint
+    DrawnText drawn_;
 };
 
 }  // namespace hueloom
