@@ -40,8 +40,11 @@ LRESULT CALLBACK Win32PictureBox::Procedure(HWND window, UINT message, WPARAM wP
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
+            if (box != nullptr) box->hasFocus_ = message == WM_SETFOCUS;
+            ::InvalidateRect(window, nullptr, FALSE);
+            return 0;
         case WM_UPDATEUISTATE:
-            // The focus rectangle follows the focus, once the keyboard has been used.
+            // The focus rectangle shows once the keyboard has been used.
             ::InvalidateRect(window, nullptr, FALSE);
             return ::DefWindowProcW(window, message, wParam, lParam);
         case WM_LBUTTONDOWN:
@@ -111,7 +114,7 @@ std::u16string Win32PictureBox::AccessibleValueText() {
 
 // Dotted, just inside the border, as the system's own controls show it.
 void Win32PictureBox::PaintFocus(HDC target) {
-    if (::GetFocus() != handle() || win32::FocusCuesHidden(handle())) return;
+    if (!hasFocus_ || win32::FocusCuesHidden(handle())) return;
     RECT inside{};
     ::GetClientRect(handle(), &inside);
     ::InflateRect(&inside, -1, -1);

@@ -38,6 +38,7 @@ class Win32PictureBox final : public Win32Control, public PictureBox {
     AccessibleValue accessibleValue_;
     COLORREF backColor_;
     bool hasHelp_ = false;
+    bool hasFocus_ = false;  // kept, so that painting asks the system nothing
     std::unique_ptr<GdiDrawingSurface> surface_;
 };
 

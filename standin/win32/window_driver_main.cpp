@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -170,20 +171,14 @@ std::string Narrow(std::u16string_view text) {
     return narrow;
 }
 
-// What a screen reader hears of a window's client object: its name, description or value.
-struct Heard {
-    bool answered = false;
-    std::u16string text;
-};
-
 enum class Property { kName, kDescription, kValue };
 
-Heard Hear(HWND window, Property property) {
+// What a screen reader hears of a window's client object; nothing when it is not answered.
+std::optional<std::u16string> Hear(HWND window, Property property) {
     IAccessible* object = nullptr;
-    Heard heard;
     if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
                                             reinterpret_cast<void**>(&object)))) {
-        return heard;
+        return std::nullopt;
     }
     VARIANT self{};
     self.vt = VT_I4;
@@ -193,8 +188,8 @@ Heard Hear(HWND window, Property property) {
                            : property == Property::kDescription
                                ? object->get_accDescription(self, &text)
                                : object->get_accValue(self, &text);
-    heard.answered = result == S_OK && text != nullptr;
-    if (heard.answered) heard.text = reinterpret_cast<const char16_t*>(text);
+    std::optional<std::u16string> heard;
+    if (result == S_OK && text != nullptr) heard = reinterpret_cast<const char16_t*>(text);
     ::SysFreeString(text);
     object->Release();
     return heard;
@@ -316,9 +311,10 @@ void CheckAccessibility(const Form& form, const std::vector<Component>& values,
     const bool annotated = KeepsAnnotations();
     std::string wrong, ownText;
     for (const auto& [design, window] : ControlWindows(form)) {
-        const Heard name = Hear(window, Property::kName);
-        if (name.answered && name.text == design->accessibleName) continue;
-        const std::string heard = ' ' + std::string(design->name) + "=[" + Narrow(name.text) + ']';
+        const auto name = Hear(window, Property::kName);
+        if (name == design->accessibleName) continue;
+        const std::string heard =
+            ' ' + std::string(design->name) + "=[" + Narrow(name.value_or(u"")) + ']';
         const bool showsText = !design->caption.empty() || design->kind == ControlKind::kTextBox;
         (annotated || !showsText ? wrong : ownText) += heard;
     }
@@ -327,8 +323,8 @@ void CheckAccessibility(const Form& form, const std::vector<Component>& values,
         std::printf("note: no annotations kept here; named by their own text:%s\n",
                     ownText.c_str());
         const auto told = [](HWND window, Property property) {
-            const Heard heard = Hear(window, property);
-            return heard.answered ? '[' + Narrow(heard.text) + ']' : std::string("nothing");
+            const auto heard = Hear(window, property);
+            return heard ? '[' + Narrow(*heard) + ']' : std::string("nothing");
         };
         std::printf(
             "note: no annotations kept here; Blue1's description %s, values: Blue1 %s, "
@@ -342,22 +338,22 @@ void CheckAccessibility(const Form& form, const std::vector<Component>& values,
         return;
     }
     for (const auto& [design, window] : ControlWindows(form)) {
-        if (Hear(window, Property::kDescription).text != design->accessibleDescription)
+        if (Hear(window, Property::kDescription) != design->accessibleDescription)
             wrong += ' ' + std::string(design->name);
     }
     Report(wrong.empty(), "every control has its accessible description", wrong);
     for (int i = 0; i < 3 * kColumns; ++i) {
-        if (Hear(form.Item(form.bars.at(i)), Property::kValue).text != ValueHelp(values[i]))
+        if (Hear(form.Item(form.bars.at(i)), Property::kValue) != ValueHelp(values[i]))
             wrong += " bar" + std::to_string(i + 1);
     }
     for (int column = 0; column < kColumns; ++column) {
         const Component* v = &values[3 * column];
-        if (Hear(form.Swatch(column), Property::kValue).text !=
+        if (Hear(form.Swatch(column), Property::kValue) !=
             ColourHelp(v[0] | v[1] << 8 | v[2] << 16))
             wrong += " swatch" + std::to_string(column + 1);
     }
-    if (Hear(form.Item("Slider1"), Property::kValue).text != u"0") wrong += " Slider1";
-    if (Hear(form.Item("Picture1"), Property::kValue).text != line) wrong += " Picture1";
+    if (Hear(form.Item("Slider1"), Property::kValue) != u"0") wrong += " Slider1";
+    if (Hear(form.Item("Picture1"), Property::kValue) != line) wrong += " Picture1";
     Report(wrong.empty(),
            "values: bars and slider in decimal, swatches as #RRGGBB, the preview's text", wrong);
 }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "preview/render.h"
@@ -145,39 +144,6 @@ void Surface() {
           "a pen off the map or a bad face name draws nothing, safely");
 }
 
-// What the surface drew before it drew runs together: each character on its
-// own, by TextOutW, where the pen stood.
-std::vector<COLORREF> OneByOne(const std::u16string& text, COLORREF back, COLORREF fore) {
-    Canvas canvas;
-    const RECT all{0, 0, 200, 40};
-    const HBRUSH brush = ::CreateSolidBrush(back);
-    ::FillRect(canvas.dc, &all, brush);
-    ::DeleteObject(brush);
-    LOGFONTW description{};
-    description.lfHeight = -13;
-    description.lfWeight = FW_BOLD;
-    description.lfItalic = TRUE;
-    description.lfUnderline = TRUE;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfOutPrecision = OUT_TT_PRECIS;
-    std::wcscpy(description.lfFaceName, L"Arial");
-    const HFONT font = ::CreateFontIndirectW(&description);
-    const HGDIOBJ before = ::SelectObject(canvas.dc, font);
-    ::SetBkMode(canvas.dc, TRANSPARENT);
-    ::SetTextColor(canvas.dc, fore);
-    int x = 2;
-    for (char16_t c : text) {
-        const auto* unit = reinterpret_cast<const wchar_t*>(&c);
-        ::TextOutW(canvas.dc, x, 0, unit, 1);
-        SIZE extent{};
-        ::GetTextExtentPoint32W(canvas.dc, unit, 1, &extent);
-        x += extent.cx;
-    }
-    ::SelectObject(canvas.dc, before);
-    ::DeleteObject(font);
-    return canvas.Pixels();
-}
-
 // Paints after every Print, so that no two characters are ever drawn together.
 class PaintedEachTime final : public DrawingSurface {
   public:
@@ -205,28 +171,20 @@ class PaintedEachTime final : public DrawingSurface {
     GdiDrawingSurface& surface_;
 };
 
-// Characters in one colour and font go out in one call: the pixels must be
-// those of drawing them one by one, overhangs, underline and all.
+// Characters in one colour and font go out in one call; the pixels must be
+// those of drawing each on its own, wherever colour, font, shift or line break a run.
 void Runs() {
     const COLORREF back = RGB(250, 240, 200);
-    TestWindow window;
-    GdiDrawingSurface surface(window.handle, back);
-    const std::u16string line = u"Wavy fjord, Tiff & AVA!";
-    RenderMarkup(surface, u"<b><i><u>" + line);
-    Check(PixelsOf(surface) == OneByOne(line, back, RGB(0, 0, 0)),
-          "a run in one font and colour draws the pixels of one character at a time");
-
-    // Colours, faces, shifts and two lines: runs break wherever one of them changes.
-    const std::u16string markup =
-        u"<Font Color=#C00000>Red <b>bold</b><Font Color=#0000C0> blue<sup>up</sup>\r"
-        u"<s>struck</s> <Font Color=#00A000><font face=\"Courier New\">mono";
-    TestWindow other;
-    GdiDrawingSurface single(other.handle, back);
+    TestWindow window, other;
+    GdiDrawingSurface surface(window.handle, back), single(other.handle, back);
     PaintedEachTime eachTime(single);
+    const std::u16string markup =
+        u"<b><i><u>Wavy fjord, <Font Color=#C00000>Tiff <b>bold</b><Font Color=#0000C0> "
+        u"blue<sup>up</sup>\r<s>struck</s> <Font Color=#00A000><font face=\"Courier New\">mono";
     RenderMarkup(surface, markup);
     RenderMarkup(eachTime, markup);
     Check(PixelsOf(surface) == PixelsOf(single),
-          "runs broken by colour, font, shift and line come out as drawn one by one");
+          "runs drawn at once show the pixels of one character at a time");
 
     // The size is kept between reads: a grown window is drawn to its new edge once told.
     ::SetWindowPos(window.handle, nullptr, 0, 0, 300, 40, SWP_NOMOVE | SWP_NOZORDER);
