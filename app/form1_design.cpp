@@ -20,11 +20,32 @@ constexpr int kBarHeight = 855;
 constexpr int kFirstBarId = 101;
 constexpr int kFirstSwatchId = 201;
 
+// What a screen reader calls them: every name says which column and which
+// colour it is, so that no two bars sound alike.
+constexpr std::u16string_view kSwatchNames[] = {
+    u"Colour 1 swatch", u"Colour 2 swatch", u"Colour 3 swatch", u"Colour 4 swatch",
+    u"Colour 5 swatch", u"Colour 6 swatch", u"Colour 7 swatch", u"Colour 8 swatch",
+    u"Colour 9 swatch", u"Colour 10 swatch"};
+constexpr std::u16string_view kBarNames[][3] = {
+    {u"Red, colour 1", u"Green, colour 1", u"Blue, colour 1"},
+    {u"Red, colour 2", u"Green, colour 2", u"Blue, colour 2"},
+    {u"Red, colour 3", u"Green, colour 3", u"Blue, colour 3"},
+    {u"Red, colour 4", u"Green, colour 4", u"Blue, colour 4"},
+    {u"Red, colour 5", u"Green, colour 5", u"Blue, colour 5"},
+    {u"Red, colour 6", u"Green, colour 6", u"Blue, colour 6"},
+    {u"Red, colour 7", u"Green, colour 7", u"Blue, colour 7"},
+    {u"Red, colour 8", u"Green, colour 8", u"Blue, colour 8"},
+    {u"Red, colour 9", u"Green, colour 9", u"Blue, colour 9"},
+    {u"Red, colour 10", u"Green, colour 10", u"Blue, colour 10"}};
+
 constexpr ControlDesign Swatch(std::string_view name, int column) {
     return {.kind = kPictureBox,
             .name = name,
             .place = {kColumnPitch * (column - 1), 0, kSwatchSize, kSwatchSize},
-            .controlId = kFirstSwatchId + column - 1};
+            .controlId = kFirstSwatchId + column - 1,
+            .accessibleName = kSwatchNames[column - 1],
+            .accessibleDescription = u"The colour stop its column's three bars make",
+            .accessibleValue = AccessibleValue::kColour};
 }
 
 // Component 1 red, 2 green, 3 blue; minimum 0 at the top, 255 at the bottom.
@@ -37,17 +58,34 @@ constexpr ControlDesign Bar(std::string_view name, int column, int component) {
             .max = 255,
             .smallChange = 1,
             .largeChange = 1,
-            .controlId = kFirstBarId + 3 * (column - 1) + component - 1};
+            .controlId = kFirstBarId + 3 * (column - 1) + component - 1,
+            .accessibleName = kBarNames[column - 1][component - 1],
+            .accessibleDescription = u"One component of a colour stop, from 0 to 255",
+            .accessibleValue = AccessibleValue::kPosition};
+}
+
+// A one-pixel box at the edge of a swatch; it does nothing, but takes the focus.
+constexpr ControlDesign Edge(std::string_view name, TwipsRect place, std::string_view swatch,
+                             std::u16string_view accessibleName) {
+    return {.kind = kPictureBox,
+            .name = name,
+            .place = place,
+            .container = swatch,
+            .accessibleName = accessibleName,
+            .accessibleDescription = u"A thin line at the edge of the swatch; it does nothing"};
 }
 
 constexpr ControlDesign Option(std::string_view name, std::u16string_view caption, int left,
-                               int width, int id, bool selected = false) {
+                               int width, int id, std::u16string_view accessibleName,
+                               bool selected = false) {
     return {.kind = kOptionButton,
             .name = name,
             .place = {left, 3000, width, 255},
             .caption = caption,
             .selected = selected,
-            .controlId = id};
+            .controlId = id,
+            .accessibleName = accessibleName,
+            .accessibleDescription = u"How many colour stops the line fades over"};
 }
 
 // A column of the window to a line.
@@ -64,22 +102,32 @@ constexpr std::array kControls{
     Swatch("color9", 9), Bar("red9", 9, 1), Bar("green9", 9, 2), Bar("blue9", 9, 3),
     Swatch("color10", 10), Bar("red10", 10, 1), Bar("green10", 10, 2), Bar("blue10", 10, 3),
     // One pixel across, at or beyond the edge of the swatch that holds them; no identifier.
-    ControlDesign{kPictureBox, "Picture2", {600, 0, 15, 615}, "Color3"},
-    ControlDesign{kPictureBox, "Picture3", {0, 600, 615, 15}, "Color1"},
-    ControlDesign{kPictureBox, "Picture4", {600, 0, 15, 615}, "color5"},
+    Edge("Picture2", {600, 0, 15, 615}, "Color3", u"Colour 3 swatch edge"),
+    Edge("Picture3", {0, 600, 615, 15}, "Color1", u"Colour 1 swatch edge"),
+    Edge("Picture4", {600, 0, 15, 615}, "color5", u"Colour 5 swatch edge"),
     ControlDesign{.kind = kSlider, .name = "Slider1", .place = {0, 1680, 6015, 255},
-                  .min = 0, .max = 255, .smallChange = 1, .largeChange = 5, .controlId = 301},
-    ControlDesign{.kind = kTextBox, .name = "Text1", .place = {0, 2040, 6015, 285}, .controlId = 302},
+                  .min = 0, .max = 255, .smallChange = 1, .largeChange = 5, .controlId = 301,
+                  .accessibleName = u"Grey",
+                  .accessibleDescription = u"Paints the first four swatches and the text box "
+                                           u"grey, from 0 to 255",
+                  .accessibleValue = AccessibleValue::kPosition},
+    ControlDesign{.kind = kTextBox, .name = "Text1", .place = {0, 2040, 6015, 285}, .controlId = 302,
+                  .accessibleName = u"Line to fade",
+                  .accessibleDescription = u"The line that Send fades and types into the chat"},
     ControlDesign{.kind = kPictureBox, .name = "Picture1", .place = {0, 2400, 6015, 495},
-                  .controlId = 303},
+                  .controlId = 303, .accessibleName = u"Preview",
+                  .accessibleDescription = u"The line as the chat will show it, faded",
+                  .accessibleValue = AccessibleValue::kDrawnText},
     ControlDesign{.kind = kCommandButton, .name = "Command1", .place = {0, 3000, 855, 255},
-                  .caption = u"Send", .controlId = 304},
+                  .caption = u"Send", .controlId = 304, .accessibleName = u"Send",
+                  .accessibleDescription = u"Fades the line and types it into the chat"},
     ControlDesign{.kind = kLabel, .name = "Label1", .place = {3480, 3000, 855, 255},
-                  .caption = u"Fades", .controlId = 305},
-    Option("fade3", u"3", 4080, 375, 306),
-    Option("fade4", u"4", 4560, 375, 307),
-    Option("fade5", u"5", 5040, 495, 308),
-    Option("fade10", u"10", 5520, 495, 309, true),
+                  .caption = u"Fades", .controlId = 305, .accessibleName = u"Fades",
+                  .accessibleDescription = u"Names the four fade sizes beside it"},
+    Option("fade3", u"3", 4080, 375, 306, u"Fade over 3 stops"),
+    Option("fade4", u"4", 4560, 375, 307, u"Fade over 4 stops"),
+    Option("fade5", u"5", 5040, 495, 308, u"Fade over 5 stops"),
+    Option("fade10", u"10", 5520, 495, 309, u"Fade over 10 stops", true),
 };
 // clang-format on
 

@@ -34,6 +34,14 @@ enum class ControlKind {
     kOptionButton,
 };
 
+// What a screen reader announces as a control's value, besides its name.
+enum class AccessibleValue {
+    kNone,
+    kPosition,   // a bar's or the slider's value, in decimal
+    kColour,     // the colour the box shows, as #RRGGBB
+    kDrawnText,  // what is drawn on the box, as plain text
+};
+
 struct ControlDesign {
     ControlKind kind = ControlKind::kLabel;
     std::string_view name;
@@ -51,6 +59,11 @@ struct ControlDesign {
     // The identifier the Windows program gives the control's window (what
     // GetDlgItem finds); 0 for none.
     int controlId = 0;
+    // For screen readers: a name no other control of the window has, what
+    // the control is for, and what its value is.
+    std::u16string_view accessibleName = {};
+    std::u16string_view accessibleDescription = {};
+    AccessibleValue accessibleValue = AccessibleValue::kNone;
 };
 
 // A top-level window with a fixed border and a close box only.

@@ -20,4 +20,14 @@ std::u16string ValueHelp(int value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
+void DrawnText::Clear() { text_.clear(); }
+
+// Within a line the pen only moves right: a step back to the left is the next line.
+void DrawnText::Printed(std::u16string_view text, float x) {
+    if (text.empty()) return;
+    if (!text_.empty() && x < lastX_) text_ += u'\n';
+    text_ += text;
+    lastX_ = x;
+}
+
 }  // namespace hueloom

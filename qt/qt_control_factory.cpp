@@ -53,6 +53,8 @@ QWidget* QtControlFactory::Container(const ControlDesign& design) const {
 template <typename Widget>
 Widget& QtControlFactory::Place(Widget* widget, const ControlDesign& design) {
     widget->setObjectName(ToQString(design.name));
+    widget->setAccessibleName(ToQString(design.accessibleName));
+    widget->setAccessibleDescription(ToQString(design.accessibleDescription));
     const QWidget* container = Container(design);
     // Inside a picture box, places count from within its border.
     const QPoint origin = container == &window_ ? QPoint() : container->contentsRect().topLeft();
@@ -79,7 +81,7 @@ TextBox& QtControlFactory::NewTextBox(const ControlDesign& design, NotificationS
 }
 
 PictureBox& QtControlFactory::NewPictureBox(const ControlDesign& design) {
-    return Place(new QtPictureBox(Container(design)), design);
+    return Place(new QtPictureBox(design.accessibleValue, Container(design)), design);
 }
 
 OptionButton& QtControlFactory::NewOptionButton(const ControlDesign& design) {

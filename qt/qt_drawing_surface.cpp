@@ -117,6 +117,7 @@ void QtDrawingSurface::MatchWidgetSize() {
 }
 
 void QtDrawingSurface::Cls() {
+    drawn_.Clear();
     image_ = NewImage();
     currentX_ = 0;
     currentY_ = 0;
@@ -129,6 +130,7 @@ void QtDrawingSurface::SetCurrentX(float x) { currentX_ = static_cast<float>(x /
 void QtDrawingSurface::SetCurrentY(float y) { currentY_ = static_cast<float>(y / UnitsPerPixel()); }
 
 void QtDrawingSurface::Print(std::u16string_view text) {
+    drawn_.Printed(text, currentX_);
     MatchWidgetSize();
     hasDrawing_ = true;
     if (text.empty() || image_.isNull()) return;

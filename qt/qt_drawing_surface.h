@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "host/control_help.h"
 #include "host/drawing_surface.h"
 
 class QPainter;
@@ -51,6 +52,8 @@ class QtDrawingSurface final : public DrawingSurface {
     // True once anything was cleared or drawn: paint from the image from then on.
     bool hasDrawing() const { return hasDrawing_; }
     const QImage& image() const { return image_; }
+    // What was printed since the last Cls, as plain text.
+    const std::u16string& drawnText() const { return drawn_.text(); }
     const QFont& font() const { return font_; }
     // Draws the image with its top-left at origin (the widget's contentsRect().topLeft()).
     void paintOnto(QPainter& painter, QPoint origin) const;
@@ -73,6 +76,7 @@ class QtDrawingSurface final : public DrawingSurface {
     float currentY_ = 0;
     bool autoRedraw_ = false;
     bool hasDrawing_ = false;
+    DrawnText drawn_;
 };
 
 }  // namespace hueloom

@@ -107,7 +107,7 @@ check_oldest_windows() {
     expect "hueloom.exe's $count imports all on $name (tools/windows_imports.txt)" "" "$unlisted"
     expect "hueloom.exe needs no DLL beside it: only the system's" "" \
         "$(windows_imports "$objdump" "$exe" | awk '{ print $1 }' | sort -u |
-            grep -vxE 'COMCTL32.DLL|GDI32.DLL|KERNEL32.DLL|MSVCRT.DLL|SHELL32.DLL|USER32.DLL')"
+            grep -vxE 'COMCTL32.DLL|GDI32.DLL|KERNEL32.DLL|MSVCRT.DLL|OLE32.DLL|OLEAUT32.DLL|SHELL32.DLL|USER32.DLL')"
 }
 
 tag="x86-64: "

@@ -5,7 +5,8 @@
 //   hueloom.exe --time-keystrokes F   times keystrokes into Text1, writes the figures to F, quits
 // clang-format off
 #include "win32/win32_messages.h"
-#include <shellapi.h>  // after <windows.h>, whose types it uses
+#include <objbase.h>   // after <windows.h>, whose types they use
+#include <shellapi.h>
 // clang-format on
 
 #include <exception>
@@ -31,6 +32,14 @@ std::wstring TimingReport() {
     return report;
 }
 
+// The controls' annotations for screen readers go through COM on this thread.
+struct ScopedCom {
+    HRESULT result = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ~ScopedCom() {
+        if (SUCCEEDED(result)) ::CoUninitialize();
+    }
+};
+
 void ShowError(const char* what) {
     ::MessageBoxA(nullptr, what, "Hueloom 2.0", MB_OK | MB_ICONERROR);
 }
@@ -42,6 +51,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+    const ScopedCom com;
 
     Win32Toolkit toolkit(&Win32FormWindow::TranslateKeys);
     ScopedToolkit useToolkit(toolkit);

@@ -2,18 +2,30 @@
 // the messages it sends its parent, which the window procedure hands it.
 #pragma once
 
+#include <memory>
+#include <string>
+
+#include "host/control_design.h"
 #include "win32/win32_handles.h"
 
 namespace hueloom {
 
+class Win32Annotation;
+
 class Win32Control {
   public:
-    explicit Win32Control(HWND handle) : handle_(handle) {}
-    virtual ~Win32Control() = default;
+    explicit Win32Control(HWND handle);
+    virtual ~Win32Control();
     Win32Control(const Win32Control&) = delete;
     Win32Control& operator=(const Win32Control&) = delete;
 
     HWND handle() const { return handle_; }
+
+    // Tells screen readers the design's name and description for this
+    // control, and its value as AccessibleValueText gives it.
+    void Describe(const ControlDesign& design);
+    // What the control shows as its value to a screen reader; empty for none.
+    virtual std::u16string AccessibleValueText() { return {}; }
 
     // A message this control sent its parent (WM_COMMAND, WM_HSCROLL,
     // WM_VSCROLL, WM_CTLCOLOR...); false leaves it to the default handling.
@@ -23,6 +35,7 @@ class Win32Control {
 
   private:
     HWND handle_;
+    std::unique_ptr<Win32Annotation> annotation_;
 };
 
 // Where a control goes: its parent, its identifier and its place in pixels.

@@ -31,15 +31,16 @@ ChildPlace Win32ControlFactory::PlaceFor(const ControlDesign& design) {
     return window_->PlaceFor(design, made_.Container(design), design.controlId);
 }
 
-void Win32ControlFactory::Made(const ControlDesign& design, HWND child, bool focusable) {
-    made_.Add(design.name, child, focusable);
+void Win32ControlFactory::Made(const ControlDesign& design, Win32Control& control, bool focusable) {
+    control.Describe(design);
+    made_.Add(design.name, control.handle(), focusable);
 }
 
 ScrollBar& Win32ControlFactory::NewScrollBar(const ControlDesign& design, NotificationSink sink) {
     auto& bar = window_->Keep(std::make_unique<Win32ScrollBar>(
                                   design, std::move(sink), PlaceFor(design), window_->tooltips()),
                               design);
-    Made(design, bar.handle());
+    Made(design, bar);
     return bar;
 }
 
@@ -48,21 +49,22 @@ Slider& Win32ControlFactory::NewSlider(const ControlDesign& design, Notification
         window_->Keep(std::make_unique<Win32Slider>(design, std::move(sink), PlaceFor(design),
                                                     window_->tooltips()),
                       design);
-    Made(design, slider.handle());
+    Made(design, slider);
     return slider;
 }
 
 TextBox& Win32ControlFactory::NewTextBox(const ControlDesign& design, NotificationSink sink) {
     auto& box =
         window_->Keep(std::make_unique<Win32TextBox>(std::move(sink), PlaceFor(design)), design);
-    Made(design, box.handle());
+    Made(design, box);
     return box;
 }
 
 PictureBox& Win32ControlFactory::NewPictureBox(const ControlDesign& design) {
-    auto& box = window_->Keep(
-        std::make_unique<Win32PictureBox>(PlaceFor(design), window_->tooltips()), design);
-    Made(design, box.handle());
+    auto& box = window_->Keep(std::make_unique<Win32PictureBox>(
+                                  PlaceFor(design), window_->tooltips(), design.accessibleValue),
+                              design);
+    Made(design, box);
     return box;
 }
 
@@ -73,7 +75,7 @@ OptionButton& Win32ControlFactory::NewOptionButton(const ControlDesign& design) 
         window_->Keep(std::make_unique<Win32OptionButton>(std::u16string(design.caption), first,
                                                           design.selected, PlaceFor(design)),
                       design);
-    Made(design, option.handle());
+    Made(design, option);
     return option;
 }
 
@@ -82,14 +84,16 @@ void Win32ControlFactory::NewCommandButton(const ControlDesign& design, Notifica
         window_->Keep(std::make_unique<Win32CommandButton>(std::u16string(design.caption),
                                                            std::move(sink), PlaceFor(design)),
                       design);
-    Made(design, button.handle());
+    Made(design, button);
 }
 
 void Win32ControlFactory::NewLabel(const ControlDesign& design) {
     const std::u16string caption(design.caption);
-    const HWND label =
-        CreateChild(L"Static", win32::Wide(caption), SS_LEFT | SS_NOPREFIX, 0, PlaceFor(design));
-    window_->KeepPlain(label, design);
+    // A label has nothing to handle: the plain control is all it needs.
+    auto& label = window_->Keep(
+        std::make_unique<Win32Control>(CreateChild(L"Static", win32::Wide(caption),
+                                                   SS_LEFT | SS_NOPREFIX, 0, PlaceFor(design))),
+        design);
     Made(design, label, false);  // a label never takes the focus
 }
 

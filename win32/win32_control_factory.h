@@ -33,7 +33,8 @@ class Win32ControlFactory final : public ControlFactory {
 
   private:
     ChildPlace PlaceFor(const ControlDesign& design);
-    void Made(const ControlDesign& design, HWND child, bool focusable = true);
+    // Described to screen readers, and known by name for the containers and the tab order.
+    void Made(const ControlDesign& design, Win32Control& control, bool focusable = true);
 
     std::unique_ptr<Win32FormWindow> window_;
     bool optionGroupStarted_ = false;

@@ -18,6 +18,16 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = 0;
 constexpr int kIconResource = 1;
 
+// Visible, and it and every box holding it enabled: the system gives no focus
+// to a control inside a disabled swatch, and Tab must not stick before it.
+bool TakesFocus(HWND control) {
+    if (!::IsWindowVisible(control)) return false;
+    for (HWND w = control; (::GetWindowLongW(w, GWL_STYLE) & WS_CHILD) != 0; w = ::GetParent(w)) {
+        if (!::IsWindowEnabled(w)) return false;
+    }
+    return true;
+}
+
 // The form windows alive now, for the message loop's keyboard handling.
 std::vector<Win32FormWindow*>& LiveWindows() {
     static std::vector<Win32FormWindow*> windows;
@@ -102,10 +112,6 @@ ChildPlace Win32FormWindow::PlaceFor(const ControlDesign& design, HWND container
     return ChildPlace{container, id, PixelRect(design.place, dpi_), font_};
 }
 
-void Win32FormWindow::KeepPlain(HWND child, const ControlDesign& design) {
-    placed_.push_back({child, design.place});
-}
-
 void Win32FormWindow::Remember(Win32Control& control, const ControlDesign& design) {
     byHandle_[control.handle()] = &control;
     placed_.push_back({control.handle(), design.place});
@@ -113,19 +119,21 @@ void Win32FormWindow::Remember(Win32Control& control, const ControlDesign& desig
 
 void Win32FormWindow::Adopt(std::unique_ptr<Form> form) { form_ = std::move(form); }
 
-void Win32FormWindow::Show(int showCommand) { ::ShowWindow(handle_, showCommand); }
+void Win32FormWindow::Show(int showCommand) {
+    win32::InitializeKeyboardCues(handle_);
+    ::ShowWindow(handle_, showCommand);
+}
 
 HWND Win32FormWindow::FirstFocus() const {
     for (HWND candidate : tabOrder_) {
-        if (::IsWindowVisible(candidate) && ::IsWindowEnabled(candidate)) return candidate;
+        if (TakesFocus(candidate)) return candidate;
     }
     return nullptr;
 }
 
 void Win32FormWindow::FocusNext(bool backwards) {
     std::vector<HWND> order;
-    std::copy_if(tabOrder_.begin(), tabOrder_.end(), std::back_inserter(order),
-                 [](HWND c) { return ::IsWindowVisible(c) && ::IsWindowEnabled(c); });
+    std::copy_if(tabOrder_.begin(), tabOrder_.end(), std::back_inserter(order), TakesFocus);
     if (order.empty()) return;
     const auto at = std::find(order.begin(), order.end(), ::GetFocus());
     std::size_t next = 0;
@@ -136,6 +144,7 @@ void Win32FormWindow::FocusNext(bool backwards) {
         next = backwards ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
     }
     const HWND target = order[next];
+    win32::ShowFocusCues(handle_);
     ::SetFocus(target);
     // As in a dialog, tabbing into a text box selects its text.
     if (::SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
@@ -220,7 +229,7 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (focus != nullptr && ::IsChild(handle_, focus)) focusOnActivate_ = focus;
             } else {
                 HWND target = focusOnActivate_;
-                if (target == nullptr || !::IsWindow(target) || !::IsWindowEnabled(target)) {
+                if (target == nullptr || !::IsWindow(target) || !TakesFocus(target)) {
                     target = FirstFocus();
                 }
                 if (target != nullptr) {

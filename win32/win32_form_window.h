@@ -46,8 +46,6 @@ class Win32FormWindow final : public FormWindow {
         controls_.push_back(std::move(control));
         return kept;
     }
-    // A control with no object of its own (a label), laid out with the rest.
-    void KeepPlain(HWND child, const ControlDesign& design);
     void SetTabOrder(std::vector<HWND> order) { tabOrder_ = std::move(order); }
     // The window owns the form it shows; the form goes before the controls.
     void Adopt(std::unique_ptr<Form> form);

@@ -35,6 +35,20 @@ inline void SetFont(HWND window, HFONT font) {
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+// Keyboard cues: focus rectangles stay hidden, as the system's settings
+// say, until the user works the window from the keyboard.
+inline void InitializeKeyboardCues(HWND topLevel) {
+    ::SendMessageW(topLevel, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+}
+
+inline void ShowFocusCues(HWND topLevel) {
+    ::SendMessageW(topLevel, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+inline bool FocusCuesHidden(HWND window) {
+    return (::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+}
+
 // Option buttons.
 inline bool IsChecked(HWND button) {
     return ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;

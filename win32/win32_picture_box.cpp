@@ -33,6 +33,20 @@ LRESULT CALLBACK Win32PictureBox::Procedure(HWND window, UINT message, WPARAM wP
                 box->Paint(reinterpret_cast<HDC>(wParam), client);
             }
             return 0;
+        case WM_SIZE:
+        case WM_DPICHANGED_AFTERPARENT:
+            // The surface keeps the size and dpi it draws at between its own reads.
+            if (box != nullptr && box->surface_) box->surface_->RefreshMetrics();
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            if (box != nullptr) box->hasFocus_ = message == WM_SETFOCUS;
+            ::InvalidateRect(window, nullptr, FALSE);
+            return 0;
+        case WM_UPDATEUISTATE:
+            // The focus rectangle shows once the keyboard has been used.
+            ::InvalidateRect(window, nullptr, FALSE);
+            return ::DefWindowProcW(window, message, wParam, lParam);
         case WM_LBUTTONDOWN:
             ::SetFocus(window);  // a picture box takes the focus, as in the tab order
             return 0;
@@ -41,7 +55,8 @@ LRESULT CALLBACK Win32PictureBox::Procedure(HWND window, UINT message, WPARAM wP
     }
 }
 
-Win32PictureBox::Win32PictureBox(const ChildPlace& place, Win32Tooltips& tooltips)
+Win32PictureBox::Win32PictureBox(const ChildPlace& place, Win32Tooltips& tooltips,
+                                 AccessibleValue value)
     : Win32Control([&place] {
           static const ATOM registered = [] {
               WNDCLASSW windowClass{};
@@ -55,6 +70,7 @@ Win32PictureBox::Win32PictureBox(const ChildPlace& place, Win32Tooltips& tooltip
           return CreateChild(kClassName, L"", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, place);
       }()),
       tooltips_(tooltips),
+      accessibleValue_(value),
       backColor_(::GetSysColor(COLOR_BTNFACE)) {
     ::SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -83,6 +99,28 @@ DrawingSurface& Win32PictureBox::Surface() {
     return *surface_;
 }
 
+std::u16string Win32PictureBox::AccessibleValueText() {
+    switch (accessibleValue_) {
+        case AccessibleValue::kColour:
+            return ColourHelp(static_cast<std::int32_t>(backColor_));
+        case AccessibleValue::kDrawnText:
+            return surface_ ? surface_->drawnText() : std::u16string();
+        case AccessibleValue::kPosition:
+        case AccessibleValue::kNone:
+            break;
+    }
+    return {};
+}
+
+// Dotted, just inside the border, as the system's own controls show it.
+void Win32PictureBox::PaintFocus(HDC target) {
+    if (!hasFocus_ || win32::FocusCuesHidden(handle())) return;
+    RECT inside{};
+    ::GetClientRect(handle(), &inside);
+    ::InflateRect(&inside, -1, -1);
+    if (inside.right > inside.left && inside.bottom > inside.top) ::DrawFocusRect(target, &inside);
+}
+
 // The bitmap first, then the colour around it: no pixel is painted twice, so nothing flickers.
 void Win32PictureBox::Paint(HDC target, const RECT& area) {
     const int saved = ::SaveDC(target);
@@ -94,6 +132,7 @@ void Win32PictureBox::Paint(HDC target, const RECT& area) {
     ::FillRect(target, &area, background);
     ::DeleteObject(background);
     ::RestoreDC(target, saved);
+    PaintFocus(target);
 }
 
 }  // namespace hueloom

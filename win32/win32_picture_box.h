@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "host/control_design.h"
 #include "host/controls.h"
 #include "win32/win32_control.h"
 
@@ -14,8 +15,9 @@ class Win32Tooltips;
 
 class Win32PictureBox final : public Win32Control, public PictureBox {
   public:
-    // Starts in the button-face colour.
-    Win32PictureBox(const ChildPlace& place, Win32Tooltips& tooltips);
+    // Starts in the button-face colour. The value tells a screen reader its
+    // colour or what is drawn on it.
+    Win32PictureBox(const ChildPlace& place, Win32Tooltips& tooltips, AccessibleValue value);
     ~Win32PictureBox() override;
 
     // The colour is the same in every state, and its #RRGGBB shows in a tooltip.
@@ -23,16 +25,20 @@ class Win32PictureBox final : public Win32Control, public PictureBox {
     void SetEnabled(bool enabled) override;
     // Made on first use, kept from then on.
     DrawingSurface& Surface() override;
+    std::u16string AccessibleValueText() override;
 
     COLORREF backColor() const { return backColor_; }
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC target, const RECT& area);
+    void PaintFocus(HDC target);
 
     Win32Tooltips& tooltips_;
+    AccessibleValue accessibleValue_;
     COLORREF backColor_;
     bool hasHelp_ = false;
+    bool hasFocus_ = false;  // kept, so that painting asks the system nothing
     std::unique_ptr<GdiDrawingSurface> surface_;
 };
 

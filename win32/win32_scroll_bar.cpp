@@ -69,6 +69,8 @@ Win32ScrollBar::Win32ScrollBar(const ControlDesign& design, NotificationSink sin
     tooltips_.Add(handle(), ValueHelp(moves_.value()));
 }
 
+std::u16string Win32ScrollBar::AccessibleValueText() { return ValueHelp(moves_.value()); }
+
 bool Win32ScrollBar::OnParentMessage(UINT message, WPARAM wParam, LRESULT& result) {
     if (message != WM_VSCROLL) return false;
     const int before = moves_.value();

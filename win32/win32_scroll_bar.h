@@ -35,6 +35,7 @@ class Win32ScrollBar final : public Win32Control, public ScrollBar {
     Win32ScrollBar(const ControlDesign& design, NotificationSink sink, const ChildPlace& place,
                    Win32Tooltips& tooltips);
     int Value() override { return moves_.value(); }
+    std::u16string AccessibleValueText() override;
     bool OnParentMessage(UINT message, WPARAM wParam, LRESULT& result) override;
 
   private:

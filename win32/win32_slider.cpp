@@ -23,6 +23,8 @@ Win32Slider::Win32Slider(const ControlDesign& design, NotificationSink sink,
 
 int Win32Slider::Value() { return win32::TrackbarValue(handle()); }
 
+std::u16string Win32Slider::AccessibleValueText() { return ValueHelp(Value()); }
+
 bool Win32Slider::OnParentMessage(UINT message, WPARAM wParam, LRESULT& result) {
     if (message != WM_HSCROLL) return false;
     result = 0;

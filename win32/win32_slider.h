@@ -15,6 +15,7 @@ class Win32Slider final : public Win32Control, public Slider {
     Win32Slider(const ControlDesign& design, NotificationSink sink, const ChildPlace& place,
                 Win32Tooltips& tooltips);
     int Value() override;
+    std::u16string AccessibleValueText() override;
     bool OnParentMessage(UINT message, WPARAM wParam, LRESULT& result) override;
 
   private:

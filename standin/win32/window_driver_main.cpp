@@ -12,15 +12,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/column_fade.h"
 #include "app/form1_design.h"
 #include "fade/fade.h"
+#include "host/control_help.h"
 // clang-format off
 #include "win32/win32_messages.h"
-#include <shellapi.h>  // after <windows.h>, whose types it uses
+#include <initguid.h>  // after <windows.h>, whose types they use
+#include <oleacc.h>
+#include <shellapi.h>
 // clang-format on
 #include "standin/win32/standin_log.h"
 #include "win32/win32_window_system.h"
@@ -174,6 +178,67 @@ struct Form {
 // A design pixel (96 dpi) at the given dpi.
 int AtDpi(int pixels, int dpi) { return pixels * dpi / 96; }
 
+// The design's controls with their windows: by identifier, and the thin boxes
+// as the child of the swatch that holds them.
+std::vector<std::pair<const ControlDesign*, HWND>> ControlWindows(const Form& form) {
+    std::vector<std::pair<const ControlDesign*, HWND>> windows;
+    for (const ControlDesign& design : Form1Controls()) {
+        const HWND window = design.controlId != 0
+                                ? form.Item(design.controlId)
+                                : ::GetWindow(form.Item(design.container), GW_CHILD);
+        windows.emplace_back(&design, window);
+    }
+    return windows;
+}
+
+std::string Narrow(std::u16string_view text) {
+    std::string narrow;
+    for (char16_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    return narrow;
+}
+
+enum class Property { kName, kDescription, kValue };
+
+// What a screen reader hears of a window's client object; nothing when it is not answered.
+std::optional<std::u16string> Hear(HWND window, Property property) {
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                            reinterpret_cast<void**>(&object)))) {
+        return std::nullopt;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    const HRESULT result = property == Property::kName ? object->get_accName(self, &text)
+                           : property == Property::kDescription
+                               ? object->get_accDescription(self, &text)
+                               : object->get_accValue(self, &text);
+    std::optional<std::u16string> heard;
+    if (result == S_OK && text != nullptr) heard = reinterpret_cast<const char16_t*>(text);
+    ::SysFreeString(text);
+    object->Release();
+    return heard;
+}
+
+// Whether this system keeps what a program annotates on its windows: tried on
+// a window of the driver's own.
+bool KeepsAnnotations() {
+    IAccPropServices* services = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        return false;
+    }
+    const HWND probe = ::CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                         ::GetModuleHandleW(nullptr), nullptr);
+    const bool kept = SUCCEEDED(
+        services->SetHwndPropStr(probe, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, L"probe"));
+    services->ClearHwndProps(probe, OBJID_CLIENT, CHILDID_SELF, &PROPID_ACC_NAME, 1);
+    ::DestroyWindow(probe);
+    services->Release();
+    return kept;
+}
+
 // Waits for the window, then for its start: the announcement is sent before
 // the window goes into the topmost band and takes its region, scaled to the dpi.
 Form WaitForStart(int dpi = 96) {
@@ -266,6 +331,13 @@ void CheckWhole(const Form& form) {
     ::DeleteObject(region);
 }
 
+HWND FocusOf(const Form& form) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(form.window, nullptr), &thread);
+    return thread.hwndFocus;
+}
+
 void CheckLayout(const Form& form) {
     CheckClientPlace(form, 96);
 
@@ -307,10 +379,67 @@ void CheckLayout(const Form& form) {
     }
     Report(wrong.empty(), "controls' classes and identifiers", wrong);
 
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(form.window, nullptr), &thread);
-    Report(thread.hwndFocus == form.Swatch(1), "first focus on Color2");
+    Report(FocusOf(form) == form.Swatch(1), "first focus on Color2");
+    BOOL alwaysCues = FALSE;
+    ::SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysCues, 0);
+    Report(win32::FocusCuesHidden(form.window) == !alwaysCues,
+           "focus rectangles hidden until the keyboard is used, as the system's setting says");
+}
+
+// Names, descriptions and values as a screen reader hears them, after the
+// bars are set and the line typed. Where the system keeps no annotations
+// (Wine) a control is named by its window text alone, which the program gives
+// the name wherever the control shows no text of its own.
+void CheckAccessibility(const Form& form, const std::vector<Component>& values,
+                        const std::u16string& line) {
+    const bool annotated = KeepsAnnotations();
+    std::string wrong, ownText;
+    for (const auto& [design, window] : ControlWindows(form)) {
+        const auto name = Hear(window, Property::kName);
+        if (name == design->accessibleName) continue;
+        const std::string heard =
+            ' ' + std::string(design->name) + "=[" + Narrow(name.value_or(u"")) + ']';
+        const bool showsText = !design->caption.empty() || design->kind == ControlKind::kTextBox;
+        (annotated || !showsText ? wrong : ownText) += heard;
+    }
+    Report(wrong.empty(), "every control has its accessible name", wrong);
+    if (!annotated) {
+        std::printf("note: no annotations kept here; named by their own text:%s\n",
+                    ownText.c_str());
+        const auto told = [](HWND window, Property property) {
+            const auto heard = Hear(window, property);
+            return heard ? '[' + Narrow(*heard) + ']' : std::string("nothing");
+        };
+        std::printf(
+            "note: no annotations kept here; Blue1's description %s, values: Blue1 %s, "
+            "Slider1 %s, Color1 %s, Picture1 %s\n",
+            told(form.Item("Blue1"), Property::kDescription).c_str(),
+            told(form.Item("Blue1"), Property::kValue).c_str(),
+            told(form.Item("Slider1"), Property::kValue).c_str(),
+            told(form.Swatch(0), Property::kValue).c_str(),
+            told(form.Item("Picture1"), Property::kValue).c_str());
+        std::fflush(stdout);
+        return;
+    }
+    for (const auto& [design, window] : ControlWindows(form)) {
+        if (Hear(window, Property::kDescription) != design->accessibleDescription)
+            wrong += ' ' + std::string(design->name);
+    }
+    Report(wrong.empty(), "every control has its accessible description", wrong);
+    for (int i = 0; i < 3 * kColumns; ++i) {
+        if (Hear(form.Item(form.bars.at(i)), Property::kValue) != ValueHelp(values[i]))
+            wrong += " bar" + std::to_string(i + 1);
+    }
+    for (int column = 0; column < kColumns; ++column) {
+        const Component* v = &values[3 * column];
+        if (Hear(form.Swatch(column), Property::kValue) !=
+            ColourHelp(v[0] | v[1] << 8 | v[2] << 16))
+            wrong += " swatch" + std::to_string(column + 1);
+    }
+    if (Hear(form.Item("Slider1"), Property::kValue) != u"0") wrong += " Slider1";
+    if (Hear(form.Item("Picture1"), Property::kValue) != line) wrong += " Picture1";
+    Report(wrong.empty(),
+           "values: bars and slider in decimal, swatches as #RRGGBB, the preview's text", wrong);
 }
 
 // Sets every bar as a user would and checks the Scroll/Change wiring on the way.
@@ -431,6 +560,70 @@ void CheckLongLine(const Form& form) {
     form.Click("Command1");  // refused: nothing reaches the chat
 }
 
+// The control a window of that form would take the keys: it and every box holding it enabled.
+bool TakesFocusNow(const ControlDesign& design, HWND window) {
+    if (design.kind == ControlKind::kLabel) return false;
+    for (HWND w = window; w != nullptr && (::GetWindowLongW(w, GWL_STYLE) & WS_CHILD) != 0;
+         w = ::GetParent(w)) {
+        if (!::IsWindowEnabled(w)) return false;
+    }
+    return true;
+}
+
+// Tab by Tab, the focus walks the design's order round over every control that
+// can take it now (Send over three stops disabled swatches 4 to 10 and what
+// they hold), the first Tab shows the focus rectangle, and no option changes.
+void CheckKeyboard(const Form& form) {
+    const auto windows = ControlWindows(form);
+    const auto nameOf = [&windows](HWND window) {
+        for (const auto& [design, w] : windows) {
+            if (w == window) return std::string(design->name);
+        }
+        return std::string("?");
+    };
+    std::vector<std::string> order;
+    for (std::string_view name : Form1TabOrder()) {
+        for (const auto& [design, window] : windows) {
+            if (design->name == name && TakesFocusNow(*design, window)) order.emplace_back(name);
+        }
+    }
+    const auto start = std::find(order.begin(), order.end(), nameOf(FocusOf(form)));
+    if (start != order.end()) std::rotate(order.begin(), start + 1, order.end());
+    const HWND preview = form.Item("Picture1");
+    RECT client{};
+    ::GetClientRect(preview, &client);
+    const auto topRow = [&] {
+        std::vector<COLORREF> row;
+        for (int x = client.right / 2; x < client.right; ++x) row.push_back(PixelOf(preview, x, 1));
+        return row;
+    };
+    const std::vector<COLORREF> unfocused = topRow();
+    std::vector<std::string> walked;
+    bool cuesShown = false, previewRing = false;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const HWND before = FocusOf(form);
+        ::PostMessageW(before, WM_KEYDOWN, VK_TAB, 1);
+        ::PostMessageW(before, WM_KEYUP, VK_TAB, 0xC0000001);
+        for (int tries = 0; tries < 100 && FocusOf(form) == before; ++tries) ::Sleep(10);
+        walked.push_back(nameOf(FocusOf(form)));
+        if (k == 0) cuesShown = !win32::FocusCuesHidden(form.window);
+        if (FocusOf(form) == preview) {
+            for (int tries = 0; tries < 40 && !previewRing; ++tries, ::Sleep(50))
+                previewRing = topRow() != unfocused;
+        }
+    }
+    const auto joined = [](const std::vector<std::string>& names) {
+        std::string all;
+        for (const std::string& name : names) all += ' ' + name;
+        return all;
+    };
+    Report(walked == order, "Tab walks the design's order over the controls that take the focus",
+           walked == order ? "" : "wanted" + joined(order) + ", got" + joined(walked));
+    Report(cuesShown && previewRing, "the first Tab shows focus rectangles, on the preview too");
+    Report(win32::IsChecked(form.Item("fade3")) && !win32::IsChecked(form.Item("fade10")),
+           "tabbing through the options selects none of them");
+}
+
 bool WaitUntilGone(HWND window) {
     for (int tries = 0; tries < 400 && ::IsWindow(window); ++tries) ::Sleep(50);
     return !::IsWindow(window);
@@ -483,9 +676,12 @@ int Check() {
     CheckLayout(form);
     CheckWhole(form);  // while every control is enabled, so the screen finds each
     const std::vector<Component> values = SetBars(form);
-    CheckSends(form, values, u"H\u00e9llo w\u00f6rld, caf\u00e9 au lait");
+    const std::u16string line = u"H\u00e9llo w\u00f6rld, caf\u00e9 au lait";
+    CheckSends(form, values, line);
+    CheckAccessibility(form, values, line);
     CheckSlider(form, values);
     CheckLongLine(form);
+    CheckKeyboard(form);
     ExpectPosted(FadeThreeValues(u"0", u"255", u"100", u"Hueloom Unload", true));
     CloseByTheCloseBox(form);
     return Finish();
@@ -565,6 +761,8 @@ std::u16string LastArgument() {
 int main(int argc, char** argv) {
     using namespace hueloom;
     BecomeDpiAware();
+    // What a screen reader hears comes through COM.
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (argc == 2 && std::strcmp(argv[1], "check") == 0) return Check();
     if (argc == 3 && std::strcmp(argv[1], "shape") == 0) return Shape(std::atoi(argv[2]));
     if (argc == 2 && std::strcmp(argv[1], "session") == 0) return Session();

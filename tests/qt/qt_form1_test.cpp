@@ -1,5 +1,6 @@
 // Form1 on Qt widgets: the widgets the design table makes, Qt's signals turned
 // into the handlers' notifications, the pixels, and the window's life.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "app/form1_design.h"
 #include "host/window_shape.h"
 #include "qt/qt_drawing_surface.h"
 #include "qt/qt_picture_box.h"
@@ -29,6 +31,14 @@ void Drag(QAbstractSlider* bar, int to) {
     bar->setSliderPosition(to);
 }
 void Release(QAbstractSlider* bar) { bar->setSliderDown(false); }
+
+QAccessibleInterface* AccessibleOf(QtFormFixture& f, const char* name) {
+    return QAccessible::queryAccessibleInterface(f.Find<QWidget>(name));
+}
+
+QString ValueOf(QtFormFixture& f, const char* name) {
+    return AccessibleOf(f, name)->text(QAccessible::Value);
+}
 
 const QImage& PreviewOf(QtFormFixture& f) {
     return static_cast<QtDrawingSurface&>(f.Find<QtPictureBox>("Picture1")->Surface()).image();
@@ -176,6 +186,50 @@ class QtForm1Test : public QObject {
         } while (widget != first);
         QCOMPARE(chain, expected);
         QCOMPARE(f.form->focusWidget(), first);
+    }
+
+    // A screen reader tells every control apart by the name the design gives it.
+    void everyControlHasItsOwnAccessibleName() {
+        QtFormFixture f;
+        QSet<QString> names;
+        for (const ControlDesign& design : Form1Controls()) {
+            const QString object = QString::fromUtf8(design.name.data(), design.name.size());
+            QAccessibleInterface* control = AccessibleOf(f, qPrintable(object));
+            QVERIFY2(control != nullptr, qPrintable(object));
+            const QString name = control->text(QAccessible::Name);
+            QCOMPARE(name, QString::fromStdU16String(std::u16string(design.accessibleName)));
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(object));
+            QVERIFY2(!control->text(QAccessible::Description).isEmpty(), qPrintable(object));
+            names.insert(name);
+        }
+        QCOMPARE(AccessibleOf(f, "red1")->text(QAccessible::Name), QString("Red, colour 1"));
+        QCOMPARE(AccessibleOf(f, "red61")->text(QAccessible::Name), QString("Red, colour 6"));
+        QCOMPARE(AccessibleOf(f, "Slider1")->text(QAccessible::Name), QString("Grey"));
+        QCOMPARE(AccessibleOf(f, "Text1")->text(QAccessible::Name), QString("Line to fade"));
+        QCOMPARE(AccessibleOf(f, "color10")->role(), QAccessible::Graphic);
+        QCOMPARE(AccessibleOf(f, "Picture1")->role(), QAccessible::StaticText);
+    }
+
+    // Values: a bar's and the slider's position, a swatch's colour, the preview's text.
+    void screenReadersHearTheValuesShown() {
+        QtFormFixture f;
+        Drag(f.Find<QScrollBar>("Green2"), 17);
+        Release(f.Find<QScrollBar>("Green2"));
+        QCOMPARE(ValueOf(f, "Green2"), QString("17"));
+        QCOMPARE(ValueOf(f, "Color2"), QString("#001100"));
+        QCOMPARE(ValueOf(f, "color9"),
+                 QString::fromStdU16String(ColourHelp(
+                     ButtonFace().red() | ButtonFace().green() << 8 | ButtonFace().blue() << 16)));
+        f.Find<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(ValueOf(f, "Slider1"), QString("5"));
+        QCOMPARE(ValueOf(f, "Color1"), QString("#050505"));
+        QVERIFY(ValueOf(f, "Picture1").isEmpty());
+        QTest::keyClicks(f.Find<QLineEdit>("Text1"), "a<b>c");
+        QCOMPARE(ValueOf(f, "Picture1"), QString("ab>c"));  // as drawn: the "<" is not
+        f.Find<QLineEdit>("Text1")->setText(QString(40000, QChar('x')));
+        QCOMPARE(ValueOf(f, "Picture1"),
+                 QString("Too long to fade: this line has 40,000 characters.\n"
+                         "The longest line that can be faded has 32,767."));
     }
 
     // A thumb drag is Scroll; arrows, keys and code are Change (only red61 is wired to it).

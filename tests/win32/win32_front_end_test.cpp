@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <vector>
 
+#include "preview/render.h"
 #include "win32/gdi_drawing_surface.h"
 #include "win32/win32_scroll_bar.h"
 
@@ -56,18 +58,39 @@ struct TestWindow {
     ~TestWindow() { ::DestroyWindow(handle); }
 };
 
-// The colour the surface shows at a point, copied out as the picture box paints it.
+// A memory bitmap the size of the test window, as the picture box paints onto.
+struct Canvas {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP bitmap;
+    int width;
+    explicit Canvas(int w = 200) : width(w) {
+        const HDC screen = ::GetDC(nullptr);
+        bitmap = ::CreateCompatibleBitmap(screen, width, 40);
+        ::ReleaseDC(nullptr, screen);
+        ::SelectObject(dc, bitmap);
+    }
+    ~Canvas() {
+        ::DeleteDC(dc);
+        ::DeleteObject(bitmap);
+    }
+    std::vector<COLORREF> Pixels() const {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < width; ++x) pixels.push_back(::GetPixel(dc, x, y));
+        }
+        return pixels;
+    }
+};
+
+// What the surface shows, copied out as the picture box paints it.
+std::vector<COLORREF> PixelsOf(GdiDrawingSurface& surface, int width = 200) {
+    Canvas canvas(width);
+    surface.PaintOnto(canvas.dc, RECT{0, 0, width, 40});
+    return canvas.Pixels();
+}
+
 COLORREF Shown(GdiDrawingSurface& surface, int x, int y) {
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 40);
-    ::SelectObject(memory, bitmap);
-    surface.PaintOnto(memory, RECT{0, 0, 200, 40});
-    const COLORREF colour = ::GetPixel(memory, x, y);
-    ::DeleteDC(memory);
-    ::DeleteObject(bitmap);
-    ::ReleaseDC(nullptr, screen);
-    return colour;
+    return PixelsOf(surface)[static_cast<std::size_t>(200 * y + x)];
 }
 
 void Surface() {
@@ -121,12 +144,67 @@ void Surface() {
           "a pen off the map or a bad face name draws nothing, safely");
 }
 
+// Paints after every Print, so that no two characters are ever drawn together.
+class PaintedEachTime final : public DrawingSurface {
+  public:
+    explicit PaintedEachTime(GdiDrawingSurface& surface) : surface_(surface) {}
+    std::int16_t ScaleMode() override { return surface_.ScaleMode(); }
+    void SetScaleMode(std::int16_t mode) override { surface_.SetScaleMode(mode); }
+    void SetFontName(std::u16string_view name) override { surface_.SetFontName(name); }
+    void SetFontSize(float points) override { surface_.SetFontSize(points); }
+    void SetFontBold(bool on) override { surface_.SetFontBold(on); }
+    void SetFontItalic(bool on) override { surface_.SetFontItalic(on); }
+    void SetFontUnderline(bool on) override { surface_.SetFontUnderline(on); }
+    void SetFontStrikethru(bool on) override { surface_.SetFontStrikethru(on); }
+    void SetAutoRedraw(bool on) override { surface_.SetAutoRedraw(on); }
+    void SetForeColor(std::int32_t colour) override { surface_.SetForeColor(colour); }
+    void Cls() override { surface_.Cls(); }
+    void SetCurrentX(float x) override { surface_.SetCurrentX(x); }
+    void SetCurrentY(float y) override { surface_.SetCurrentY(y); }
+    void Print(std::u16string_view text) override {
+        surface_.Print(text);
+        PixelsOf(surface_);
+    }
+    float TextWidth(std::u16string_view text) override { return surface_.TextWidth(text); }
+
+  private:
+    GdiDrawingSurface& surface_;
+};
+
+// Characters in one colour and font go out in one call; the pixels must be
+// those of drawing each on its own, wherever colour, font, shift or line break a run.
+void Runs() {
+    const COLORREF back = RGB(250, 240, 200);
+    TestWindow window, other;
+    GdiDrawingSurface surface(window.handle, back), single(other.handle, back);
+    PaintedEachTime eachTime(single);
+    const std::u16string markup =
+        u"<b><i><u>Wavy fjord, <Font Color=#C00000>Tiff <b>bold</b><Font Color=#0000C0> "
+        u"blue<sup>up</sup>\r<s>struck</s> <Font Color=#00A000><font face=\"Courier New\">mono";
+    RenderMarkup(surface, markup);
+    RenderMarkup(eachTime, markup);
+    Check(PixelsOf(surface) == PixelsOf(single),
+          "runs drawn at once show the pixels of one character at a time");
+
+    // The size is kept between reads: a grown window is drawn to its new edge once told.
+    ::SetWindowPos(window.handle, nullptr, 0, 0, 300, 40, SWP_NOMOVE | SWP_NOZORDER);
+    surface.RefreshMetrics();
+    surface.SetScaleMode(kScaleModePixels);
+    surface.SetCurrentX(250);
+    surface.SetCurrentY(0);
+    surface.SetFontSize(20);
+    surface.Print(u"\u2588");
+    Check(PixelsOf(surface, 300)[300 * 14 + 255] == RGB(0, 160, 0),
+          "after the window grows the surface draws beyond its old edge");
+}
+
 }  // namespace
 }  // namespace hueloom
 
 int main() {
     hueloom::ScrollCodes();
     hueloom::Surface();
+    hueloom::Runs();
     std::printf("%d passed, %d failed\n", hueloom::passed, hueloom::failed);
     return hueloom::failed == 0 ? 0 : 1;
 }
