@@ -6,9 +6,12 @@
 #include <limits>
 #include <vector>
 
+#include "host/window_shape.h"
 #include "preview/render.h"
 #include "win32/gdi_drawing_surface.h"
+#include "win32/win32_form_window.h"
 #include "win32/win32_scroll_bar.h"
+#include "win32/win32_window_system.h"
 
 namespace hueloom {
 namespace {
@@ -198,6 +201,36 @@ void Runs() {
           "after the window grows the surface draws beyond its old edge");
 }
 
+// The right edge of the window's region, -1 when it has none.
+int RegionRight(HWND window) {
+    const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    RECT box{-1, -1, -1, -1};
+    if (::GetWindowRgn(window, region) != ERROR) ::GetRgnBox(region, &box);
+    ::DeleteObject(region);
+    return box.right;
+}
+
+// Wine has one dpi for the whole display, so a change of monitor cannot come
+// for real: the message the system sends then is sent here by hand.
+void DpiChange() {
+    struct : FormEvents {
+        void Activate() override {}
+        bool CloseRequested() override { return true; }
+    } events;
+    Win32WindowSystem windows;
+    ScopedWindowSystem installed(windows);
+    Win32FormWindow window(FormDesign{"Form", u"Form", {0, 0, 3000, 1500}}, events);
+    RECT suggested{0, 0, 900, 600};
+    ::SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
+    Check(RegionRight(window.handle()) == -1, "a window with no region is given none");
+    ApplyNotchedRegion(window.hWnd(), window.Dpi());
+    ::SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&suggested));
+    Check(window.Dpi() == 192 && RegionRight(window.handle()) == 1170,
+          "a change of dpi shapes the window anew at its new dpi");
+}
+
 }  // namespace
 }  // namespace hueloom
 
@@ -205,6 +238,7 @@ int main() {
     hueloom::ScrollCodes();
     hueloom::Surface();
     hueloom::Runs();
+    hueloom::DpiChange();
     std::printf("%d passed, %d failed\n", hueloom::passed, hueloom::failed);
     return hueloom::failed == 0 ? 0 : 1;
 }
