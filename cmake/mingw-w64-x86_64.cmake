@@ -1,17 +1,4 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (POSIX threads) compilers.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(HUELOOM_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${HUELOOM_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${HUELOOM_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${HUELOOM_MINGW_TRIPLE}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${HUELOOM_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Programs carry their C++ runtime inside, so they run where the MinGW DLLs are not.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
