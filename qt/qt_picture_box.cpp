@@ -7,15 +7,12 @@
 #include <QPalette>
 
 #include "host/control_help.h"
+#include "host/packed_colour.h"
 #include "qt/qt_colour.h"
 #include "qt/qt_drawing_surface.h"
 
 namespace hueloom {
 namespace {
-
-std::int32_t Packed(const QColor& colour) {
-    return colour.red() | colour.green() << 8 | colour.blue() << 16;
-}
 
 // A picture box as a screen reader sees it: a picture of a colour, or the
 // text drawn on it, with its value.
@@ -53,7 +50,7 @@ QtPictureBox::QtPictureBox(AccessibleValue value, QWidget* parent)
     setAutoFillBackground(true);
     QPalette colours = palette();
     const QColor buttonFace = colours.color(QPalette::Active, QPalette::Button);
-    colour_ = Packed(buttonFace);
+    colour_ = PackedColour(buttonFace.red(), buttonFace.green(), buttonFace.blue());
     colours.setColor(QPalette::Window, buttonFace);
     setPalette(colours);
 }

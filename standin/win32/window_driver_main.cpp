@@ -20,6 +20,7 @@
 #include "app/form1_design.h"
 #include "fade/fade.h"
 #include "host/control_help.h"
+#include "host/packed_colour.h"
 // clang-format off
 #include "win32/win32_messages.h"
 #include <initguid.h>  // after <windows.h>, whose types they use
@@ -433,7 +434,7 @@ void CheckAccessibility(const Form& form, const std::vector<Component>& values,
     for (int column = 0; column < kColumns; ++column) {
         const Component* v = &values[3 * column];
         if (Hear(form.Swatch(column), Property::kValue) !=
-            ColourHelp(v[0] | v[1] << 8 | v[2] << 16))
+            ColourHelp(PackedColour(v[0], v[1], v[2])))
             wrong += " swatch" + std::to_string(column + 1);
     }
     if (Hear(form.Item("Slider1"), Property::kValue) != u"0") wrong += " Slider1";
