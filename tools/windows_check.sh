@@ -45,7 +45,14 @@ expect() {
 finish() {
     tag=
     echo "windows check: $(((SECONDS - started))) s"
-    echo "windows-check: $passed passed, $failed failed"
+    if [[ -n "$skipped" ]]; then
+        echo "windows-check: $passed passed, $failed failed, 1 skipped"
+        echo "windows check: skipped $skipped"
+        mkdir -p "$build64" && echo "$skipped" >"$build64/skipped.txt"
+    else
+        echo "windows-check: $passed passed, $failed failed"
+        rm -f "$build64/skipped.txt"
+    fi
     ((failed == 0 && passed > 0))
     exit
 }
@@ -59,8 +66,11 @@ done
 for tool in wine wineboot wineserver; do
     command -v "$tool" >/dev/null || missing+=("$tool (packages wine and wine64)")
 done
+# The 32-bit Wine is the one thing the check can do without: the x86 build is
+# still made and its header and imports checked, only its run under Wine waits.
+skipped=
 dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "ok installed" ||
-    missing+=("the 32-bit Wine (package wine32:i386, with dpkg --add-architecture i386)")
+    skipped="the x86 build's run under Wine in a 32-bit prefix: the 32-bit Wine (package wine32:i386) is not installed; tools/setup.sh test says why it could not be"
 command -v Xvfb >/dev/null || missing+=("Xvfb (package xvfb)")
 command -v cmake >/dev/null || missing+=("cmake (package cmake)")
 command -v ninja >/dev/null || missing+=("ninja (package ninja-build)")
@@ -168,8 +178,10 @@ boot_prefix() {
             /v Arial /d 'Liberation Sans' /f >>"$scratch/wineboot-$wine_arch.log" 2>&1
 }
 booted=$SECONDS
-boot_prefix win32 &
-boot32_pid=$!
+if [[ -z "$skipped" ]]; then
+    boot_prefix win32 &
+    boot32_pid=$!
+fi
 
 # Runs the sender with the given lines; its output (the console's CR LF made LF)
 # goes to the named file.
@@ -402,7 +414,9 @@ wineserver -k 2>/dev/null
 # --- x86 in a 32-bit prefix, as on 32-bit Windows -----------------------------------------
 tag="x86: "
 export WINEPREFIX="$scratch/prefix-win32" WINEARCH=win32
-if wait "$boot32_pid"; then
+if [[ -n "$skipped" ]]; then
+    echo "skip  x86: the run under Wine in a 32-bit prefix (the 32-bit Wine is not installed)"
+elif wait "$boot32_pid"; then
     pass "32-bit Wine prefix created (ready $((SECONDS - booted)) s after the start of both)"
     part=$SECONDS
     check_under_wine "$build32"
