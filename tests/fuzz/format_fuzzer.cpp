@@ -78,7 +78,10 @@ std::string TerminalText(std::u16string_view units) {
     std::size_t owed = 0;
     for (std::size_t k = 0; k < units.size(); ++k) {
         char32_t c = units[k];
-        if (IsHighSurrogate(units[k])) c = cli::CodePointOfPair(units[k], units[++k]);
+        if (IsHighSurrogate(units[k])) {
+            c = cli::CodePointOfPair(units[k], units[k + 1]);  // decoded UTF-8: pairs are whole
+            ++k;
+        }
         if (c == u'\r') {
             ++owed;
             continue;
