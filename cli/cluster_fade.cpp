@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 
 #include "cli/oklab.h"
 #include "fade/fade_over_stops.h"
@@ -23,9 +22,7 @@ Rgb ClampedRgb(ColorStop stop) {
 
 void FadeClusters(std::span<const ColorStop> stops, std::size_t count, ColourSpace space,
                   std::vector<Rgb>& colours) {
-    if (stops.size() < kMinFadeStops || stops.size() > kMaxFadeStops) {
-        throw std::invalid_argument("a fade needs 2 to 16 colour stops");
-    }
+    CheckStopCount(stops.size());
     colours.resize(count);
     std::array<std::int16_t, kMaxFadeStops - 1> lengths{};
     const std::span<std::int16_t> parts(lengths.data(), stops.size() - 1);

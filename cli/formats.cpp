@@ -1,5 +1,8 @@
-// The output formats of the fader, and the one call that writes a line in any of them.
+// The output formats of the fader: one table that the options, the help, the
+// writers and the fuzzer all read, so a new format is one more row.
 #include "cli/formats.h"
+
+#include <array>
 
 #include "cli/tag_formats.h"
 #include "cli/terminal_format.h"
@@ -15,28 +18,57 @@ constexpr std::size_t kMostPerCluster = 48;
 constexpr std::size_t kMostPerByte = 24;
 constexpr std::size_t kSlack = 32;
 
+// The writers that have no use for a terminal's depth.
+template <char* (*Write)(char*, const FadedLine&)>
+char* AtAnyDepth(char* out, const FadedLine& line, ColourDepth) {
+    return Write(out, line);
+}
+
+constexpr std::array kRows = {
+    FormatRow{Format::kMarkup, "markup", "<Font Color=#FF8800>H...", "the window's chat markup",
+              true, AtAnyDepth<WriteMarkup>},
+    FormatRow{Format::kAnsi, "ansi", "ESC[38;2;255;136;0mH...", "a terminal (see --color-depth)",
+              false, WriteTerminal},
+    FormatRow{Format::kHtml, "html", "<span style=\"color:#FF8800\">H</span>...", "a web page",
+              true, AtAnyDepth<WriteHtml>},
+    FormatRow{Format::kBbcode, "bbcode", "[color=#FF8800]H[/color]...", "a forum post", false,
+              AtAnyDepth<WriteBbcode>},
+    FormatRow{Format::kMiniMessage, "minimessage", "<#ff8800>H...", "a MiniMessage chat line",
+              false, AtAnyDepth<WriteMiniMessage>},
+};
+
+// RowOf finds a format's row by its number.
+constexpr bool InOrder() {
+    for (std::size_t k = 0; k < kRows.size(); ++k) {
+        if (kRows[k].format != static_cast<Format>(k)) return false;
+    }
+    return true;
+}
+static_assert(InOrder(), "the rows follow the order of Format");
+
 }  // namespace
 
-bool CanWave(Format format) { return format == Format::kMarkup || format == Format::kHtml; }
+std::span<const FormatRow> Formats() { return kRows; }
+
+const FormatRow& RowOf(Format format) { return kRows[static_cast<std::size_t>(format)]; }
+
+std::string FormatNames(bool waving_only, std::string_view conjunction) {
+    std::string names;
+    std::string_view pending;  // the name that waits to learn whether it is the last
+    for (const FormatRow& row : kRows) {
+        if (waving_only && !row.canWave) continue;
+        if (!pending.empty()) {
+            if (!names.empty()) names += ", ";
+            names += pending;
+        }
+        pending = row.name;
+    }
+    if (!names.empty()) names.append(" ").append(conjunction).append(" ");
+    return names.append(pending);
+}
 
 std::size_t MostBytesOfLine(const FadedLine& line) {
     return line.colours.size() * kMostPerCluster + line.text.size() * kMostPerByte + kSlack;
-}
-
-char* WriteFadedLine(char* out, const FadedLine& line, Format format, ColourDepth depth) {
-    switch (format) {
-        case Format::kAnsi:
-            return WriteTerminal(out, line, depth);
-        case Format::kHtml:
-            return WriteHtml(out, line);
-        case Format::kBbcode:
-            return WriteBbcode(out, line);
-        case Format::kMiniMessage:
-            return WriteMiniMessage(out, line);
-        case Format::kMarkup:
-            break;
-    }
-    return WriteMarkup(out, line);
 }
 
 }  // namespace hueloom::cli

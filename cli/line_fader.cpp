@@ -11,7 +11,7 @@ namespace hueloom::cli {
 LineFader::LineFader(FadeSettings settings)
     : settings_(std::move(settings)),
       wavy_(settings_.wavy && settings_.stops.size() != kStopsThatNeverWave &&
-            CanWave(settings_.format)) {}
+            RowOf(settings_.format).canWave) {}
 
 LineOutcome LineFader::Fade(std::string_view line, Output& out) {
     std::size_t clusters = line.size();
@@ -28,8 +28,8 @@ LineOutcome LineFader::Fade(std::string_view line, Output& out) {
     FadeClusters(settings_.stops, clusters, settings_.space, colours_);
 
     const FadedLine faded = {line, starts_, colours_, wavy_};
-    char* end = WriteFadedLine(out.Reserve(MostBytesOfLine(faded)), faded, settings_.format,
-                               settings_.depth);
+    char* end =
+        RowOf(settings_.format).write(out.Reserve(MostBytesOfLine(faded)), faded, settings_.depth);
     out.Commit(end);
     return {};
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/formats.h"
 #include "cli/line_reader.h"
 #include "cli/options.h"
 #include "cli/platform.h"
@@ -40,11 +41,10 @@ bool Report(std::size_t number, LineOutcome outcome) {
 // --wavy is no error where it cannot act: the line is written all the same.
 void WarnOfWavesNotWritten(const FadeSettings& settings) {
     if (!settings.wavy) return;
-    if (!CanWave(settings.format)) {
-        std::fputs(
-            "hueloom-fade: --wavy is ignored: only markup and html raise and lower "
-            "characters\n",
-            stderr);
+    if (!RowOf(settings.format).canWave) {
+        std::fprintf(stderr,
+                     "hueloom-fade: --wavy is ignored: only %s raise and lower characters\n",
+                     FormatNames(true, "and").c_str());
     } else if (settings.stops.size() == kStopsThatNeverWave) {
         std::fputs(
             "hueloom-fade: --wavy is ignored with 10 stops: the ten-stop fade writes no "

@@ -2,11 +2,13 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 #include "cli/colour_stops.h"
+#include "cli/formats.h"
 
 namespace hueloom::cli {
 namespace {
@@ -18,18 +20,27 @@ constexpr const char* kDescription =
     "emoji, a flag) in one colour of its own, the colours running from stop to stop. Text comes\n"
     "from the arguments, or line by line from standard input.\n";
 
-constexpr const char* kFooter = R"(Formats (-f):
-  markup       <Font Color=#FF8800>H...   the window's chat markup (the default)
-  ansi         ESC[38;2;255;136;0mH...    a terminal (see --color-depth)
-  html         <span style="color:#FF8800">H</span>...   a web page
-  bbcode       [color=#FF8800]H[/color]...               a forum post
-  minimessage  <#ff8800>H...                             a MiniMessage chat line
-
+constexpr const char* kExamples = R"(
 Examples:
   echo 'Hello chat' | hueloom-fade -s '#ff8800,#0088ff'      one line in, its markup out
   hueloom-fade -f ansi -s red,gold,dodgerblue 'Hi 👋🏽 🇫🇷'    see it in the terminal
   hueloom-fade -f html -w -s hotpink,teal 'Hi <all>' > hi.html     every character a span
   hueloom-fade -f bbcode --space oklab -s navy,orange < lines.txt  every line of a file)";
+
+// The formats, a line each, then the examples.
+std::string Footer() {
+    std::string footer = "Formats (-f):\n";
+    for (const FormatRow& row : Formats()) {
+        std::string line = "  " + std::string(row.name);
+        line.resize(15, ' ');
+        line += row.sample;
+        line.resize(std::max<std::size_t>(line.size() + 1, 57), ' ');
+        line += row.use;
+        if (row.format == FadeSettings{}.format) line += " (the default)";
+        footer += line + "\n";
+    }
+    return footer + kExamples;
+}
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "%s: %s\nRun '%s --help' for the options.\n", kProgram, message.c_str(),
@@ -41,14 +52,15 @@ int UsageError(const std::string& message) {
 template <typename Value>
 using Choices = std::vector<std::pair<std::string, Value>>;
 
-const Choices<Format> kFormats = {{"markup", Format::kMarkup},
-                                  {"ansi", Format::kAnsi},
-                                  {"html", Format::kHtml},
-                                  {"bbcode", Format::kBbcode},
-                                  {"minimessage", Format::kMiniMessage}};
 const Choices<ColourSpace> kSpaces = {{"rgb", ColourSpace::kRgb}, {"oklab", ColourSpace::kOklab}};
 const Choices<ColourDepth> kDepths = {
     {"24", ColourDepth::k24Bit}, {"8", ColourDepth::k256}, {"4", ColourDepth::k16}};
+
+Choices<Format> FormatChoices() {
+    Choices<Format> choices;
+    for (const FormatRow& row : Formats()) choices.emplace_back(row.name, row.format);
+    return choices;
+}
 
 template <typename Value>
 std::vector<std::string> NamesOf(const Choices<Value>& choices) {
@@ -77,7 +89,7 @@ void AddChoice(CLI::App& app, const std::string& flags, const Choices<Value>& ch
 
 std::variant<Options, int> ReadOptions(const std::vector<std::string>& arguments) {
     CLI::App app(kDescription, kProgram);
-    app.footer(kFooter);
+    app.footer(Footer());
     app.set_version_flag("--version", std::string(kProgram) + " " + HUELOOM_VERSION);
 
     Options options;
@@ -90,10 +102,11 @@ std::variant<Options, int> ReadOptions(const std::vector<std::string>& arguments
                    "(default: #000000,#FF0000,#640000)")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_flag("-w,--wavy", settings.wavy,
-                 "raise and lower the characters in turn (markup and html; not with\n"
-                 "10 stops)");
-    AddChoice(app, "-f,--format", kFormats, settings.format,
-              "markup (the default), ansi, html, bbcode or minimessage");
+                 "raise and lower the characters in turn (" + FormatNames(true, "and") +
+                     ";\nnot with 10 stops)");
+    const Choices<Format> formats = FormatChoices();
+    AddChoice(app, "-f,--format", formats, settings.format,
+              FormatNames(false, "or") + " (see Formats below)");
     AddChoice(app, "--space", kSpaces, settings.space,
               "rgb (the default, as the window fades) or oklab (even to the eye)");
     AddChoice(app, "--color-depth", kDepths, settings.depth,

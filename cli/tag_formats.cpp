@@ -21,9 +21,6 @@ constexpr HexPairs HexPairsIn(const char* digits) {
 constexpr HexPairs kUpperHex = HexPairsIn("0123456789ABCDEF");
 constexpr HexPairs kLowerHex = HexPairsIn("0123456789abcdef");
 
-// The wave tags in the order the wave counter picks them.
-constexpr std::array<std::string_view, 4> kWaveTags = {"<sup>", "</sup>", "<sub>", "</sub>"};
-
 char* Put(char* out, std::string_view text) {
     std::memcpy(out, text.data(), text.size());
     return out + text.size();
@@ -87,7 +84,7 @@ std::string_view MiniMessageEscape(char c) {
 char* WriteMarkup(char* out, const FadedLine& line) {
     std::int16_t wave_counter = 0;
     out = ForEachCluster(out, line, [&](char* at, Rgb colour, auto cluster) {
-        at = Put(PutHex(Put(at, "<Font Color=#"), colour, kUpperHex), '>');
+        at = Put(PutHex(Put(at, kColourTagOpening), colour, kUpperHex), '>');
         if (line.wavy) at = Put(at, kWaveTags[AdvanceWaveCounter(wave_counter)]);
         return Put(at, cluster);
     });

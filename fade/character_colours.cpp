@@ -2,17 +2,8 @@
 #include "fade/character_colours.h"
 
 #include "fade/component_ramp.h"
-#include "fade/fade_over_stops.h"
 
 namespace hueloom {
-
-void SplitOverStops(std::size_t stopCount, std::int16_t count, std::span<std::int16_t> lengths) {
-    if (stopCount == 3) {
-        detail::HalvesSplit(count, lengths);
-    } else {
-        RoundRobinSplit(count, lengths);
-    }
-}
 
 void PartColours(ColorStop start, ColorStop end, std::span<Rgb> colours) {
     const auto length = static_cast<std::int16_t>(colours.size());

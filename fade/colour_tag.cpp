@@ -11,7 +11,7 @@ std::u16string ColourTag(std::uint8_t red, std::uint8_t green, std::uint8_t blue
 }
 
 std::u16string_view NextWaveTag(std::int16_t& wave_counter) {
-    const detail::WaveTagText& tag = detail::kWaveTags[AdvanceWaveCounter(wave_counter)];
+    const detail::WaveTagText& tag = detail::kWideWaveTags[AdvanceWaveCounter(wave_counter)];
     return {tag.text, tag.length};
 }
 

@@ -1,6 +1,7 @@
 // The pieces of one faded character: the colour tag and the wave tag.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -11,10 +12,15 @@
 
 namespace hueloom {
 
-// "<Font Color=#" + six hexadecimal digits + ">".
-inline constexpr std::size_t kColourTagLength = 20;
-// The longest wave tag, "</sup>" or "</sub>".
-inline constexpr std::size_t kLongestWaveTag = 6;
+// A colour tag is kColourTagOpening, six hexadecimal digits, then ">".
+inline constexpr std::string_view kColourTagOpening = "<Font Color=#";
+inline constexpr std::size_t kColourTagLength = kColourTagOpening.size() + 7;
+
+// The wave tags, in the order the wave counter picks them: raised, back,
+// lowered, back.
+inline constexpr std::array<std::string_view, 4> kWaveTags = {"<sup>", "</sup>", "<sub>", "</sub>"};
+inline constexpr std::size_t kLongestWaveTag =
+    std::max({kWaveTags[0].size(), kWaveTags[1].size(), kWaveTags[2].size(), kWaveTags[3].size()});
 
 // "<Font Color=#" + SixDigitHex(65536 * red + 256 * green + blue) + ">".
 std::u16string ColourTag(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
@@ -33,12 +39,22 @@ inline std::size_t AdvanceWaveCounter(std::int16_t& wave_counter) {
 
 namespace detail {
 
+// The wave tags in code units, each padded with zeros to kLongestWaveTag.
 struct WaveTagText {
     char16_t text[kLongestWaveTag + 1];
     std::size_t length;
 };
-inline constexpr WaveTagText kWaveTags[] = {
-    {u"<sup>", 5}, {u"</sup>", 6}, {u"<sub>", 5}, {u"</sub>", 6}};
+inline constexpr std::array<WaveTagText, 4> kWideWaveTags = [] {
+    std::array<WaveTagText, 4> wide{};
+    for (std::size_t k = 0; k < kWaveTags.size(); ++k) {
+        for (std::size_t j = 0; j < kWaveTags[k].size(); ++j) wide[k].text[j] = kWaveTags[k][j];
+        wide[k].length = kWaveTags[k].size();
+    }
+    return wide;
+}();
+// The code units of four tags in a row, whichever comes first.
+inline constexpr std::size_t kWaveCycleLength =
+    kWaveTags[0].size() + kWaveTags[1].size() + kWaveTags[2].size() + kWaveTags[3].size();
 
 // Four code units as one 64-bit word that stores them in this order.
 constexpr std::uint64_t Pack(char16_t a, char16_t b, char16_t c, char16_t d) {
@@ -68,10 +84,19 @@ inline constexpr HexPairTables kHexPairs = [] {
     return tables;
 }();
 
-// The colour tag's constant start, code units 0 to 15 ("<Font Color=#" and
+// The colour tag's constant start, code units 0 to 15 (the opening and
 // three places the digits overwrite).
-inline constexpr char16_t kColourTagStart[16] = {u'<', u'F', u'o', u'n', u't', u' ', u'C', u'o',
-                                                 u'l', u'o', u'r', u'=', u'#', u'0', u'0', u'0'};
+struct ColourTagStart {
+    char16_t units[16];
+};
+inline constexpr ColourTagStart kColourTagStart = [] {
+    static_assert(kColourTagOpening.size() == 13, "WriteTaggedCharacter puts the digits at 13");
+    ColourTagStart start{};
+    for (std::size_t k = 0; k < 16; ++k) {
+        start.units[k] = k < kColourTagOpening.size() ? kColourTagOpening[k] : u'0';
+    }
+    return start;
+}();
 
 }  // namespace detail
 
@@ -83,7 +108,7 @@ inline char16_t* WriteTaggedCharacter(char16_t* out, std::uint8_t red, std::uint
     const std::uint64_t red_green = detail::kHexPairs.first[red] | detail::kHexPairs.second[green];
     const std::uint64_t blue_close =
         detail::kHexPairs.first[blue] | detail::Pack(0, 0, u'>', character);
-    std::memcpy(out, detail::kColourTagStart, sizeof detail::kColourTagStart);
+    std::memcpy(out, detail::kColourTagStart.units, sizeof detail::kColourTagStart.units);
     std::memcpy(out + 13, &red_green, sizeof red_green);
     std::memcpy(out + 17, &blue_close, sizeof blue_close);
     return out + kColourTagLength + 1;
@@ -99,17 +124,17 @@ inline char16_t* WriteColourTag(char16_t* out, std::uint8_t red, std::uint8_t gr
 // Writes the next wave tag and returns its end. Always stores kLongestWaveTag
 // code units; a shorter tag's last one is overwritten by what follows.
 inline char16_t* WriteWaveTag(char16_t* out, std::int16_t& wave_counter) {
-    const detail::WaveTagText& tag = detail::kWaveTags[AdvanceWaveCounter(wave_counter)];
+    const detail::WaveTagText& tag = detail::kWideWaveTags[AdvanceWaveCounter(wave_counter)];
     std::memcpy(out, tag.text, kLongestWaveTag * sizeof(char16_t));
     return out + tag.length;
 }
 
-// Length of the next count wave tags from the given counter: 22 code units
+// Length of the next count wave tags from the given counter: a cycle's length
 // per four tags, whatever the counter, plus the tags of a partial cycle.
 inline std::size_t WaveTagsLength(std::size_t count, std::int16_t wave_counter) {
-    std::size_t length = count / 4 * 22;
+    std::size_t length = count / 4 * detail::kWaveCycleLength;
     for (std::size_t k = 0; k < count % 4; ++k) {
-        length += detail::kWaveTags[AdvanceWaveCounter(wave_counter)].length;
+        length += detail::kWideWaveTags[AdvanceWaveCounter(wave_counter)].length;
     }
     return length;
 }

@@ -33,18 +33,35 @@ inline void HalvesSplit(std::int16_t length, std::span<std::int16_t> lengths) {
 
 }  // namespace detail
 
-// The markup of text faded over stops as the window fades it: three stops cut
-// the line into two halves (FadeThree); any other count deals it round-robin
-// over one segment fewer than the stops (FadeFour, FadeFive, FadeTen; two stops
-// make one segment, the whole line). Ten stops never wave.
+// Throws std::invalid_argument for a count of stops outside 2..16.
+inline void CheckStopCount(std::size_t stopCount) {
+    if (stopCount < kMinFadeStops || stopCount > kMaxFadeStops) {
+        throw std::invalid_argument("a fade needs 2 to 16 colour stops");
+    }
+}
+
+// The lengths of the parts a line of count characters is cut into over
+// stopCount stops (2..16): halves for three stops, round-robin otherwise,
+// yielding once per pass as the split does. lengths holds stopCount - 1
+// entries; the empty line may be handed a part of one.
+inline void SplitOverStops(std::size_t stopCount, std::int16_t count,
+                           std::span<std::int16_t> lengths) {
+    if (stopCount == 3) {
+        detail::HalvesSplit(count, lengths);
+    } else {
+        RoundRobinSplit(count, lengths);
+    }
+}
+
+// The markup of text faded over stops as the window fades it, the line split
+// as SplitOverStops splits it (FadeThree for three stops; FadeFour, FadeFive,
+// FadeTen; two stops make one segment, the whole line). Ten stops never wave.
 // A text over 32767 code units throws the overflow error before the split
 // yields; a count of stops outside 2..16 throws std::invalid_argument.
 // Inline, so the window's fades, with their counts known, carry no checks for others.
 inline std::u16string FadeOverStops(std::span<const ColorStop> stops, std::u16string_view text,
                                     bool wavy, Characters characters = Characters::kCodeUnits) {
-    if (stops.size() < kMinFadeStops || stops.size() > kMaxFadeStops) {
-        throw std::invalid_argument("a fade needs 2 to 16 colour stops");
-    }
+    CheckStopCount(stops.size());
     FadeTextLength(text);  // the overflow comes before the split's first DoEvents
     // Without a pair to keep whole, both ways give the same markup; per code unit is faster.
     const std::size_t count = CountCharacters(text, characters);
@@ -52,11 +69,7 @@ inline std::u16string FadeOverStops(std::span<const ColorStop> stops, std::u16st
 
     std::array<std::int16_t, kMaxFadeStops - 1> storage{};
     const std::span<std::int16_t> part_lengths(storage.data(), stops.size() - 1);
-    if (stops.size() == 3) {
-        detail::HalvesSplit(static_cast<std::int16_t>(count), part_lengths);
-    } else {
-        RoundRobinSplit(static_cast<std::int16_t>(count), part_lengths);
-    }
+    SplitOverStops(stops.size(), static_cast<std::int16_t>(count), part_lengths);
     return FadeParts(text, stops, part_lengths, wavy && stops.size() != kStopsThatNeverWave,
                      characters);
 }

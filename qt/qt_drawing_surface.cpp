@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "host/control_design.h"
-#include "qt/glyph_widths.h"
 #include "qt/qt_colour.h"
+#include "qt/qt_glyph_widths.h"
 
 namespace hueloom {
 namespace {

@@ -4,8 +4,8 @@
 #include <QSizeF>
 
 #include "host/drawing_surface.h"
-#include "qt/glyph_widths.h"
 #include "qt/qt_drawing_surface.h"
+#include "qt/qt_glyph_widths.h"
 
 namespace hueloom {
 

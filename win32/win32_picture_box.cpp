@@ -2,7 +2,7 @@
 #include "win32/win32_picture_box.h"
 
 #include "host/control_help.h"
-#include "win32/gdi_drawing_surface.h"
+#include "win32/win32_drawing_surface.h"
 #include "win32/win32_messages.h"
 #include "win32/win32_tooltips.h"
 

@@ -2,7 +2,10 @@
 // four separate tests, nested presses, and a line too long to fade.
 #include <gtest/gtest.h>
 
-#include "app/column_fade.h"
+#include <map>
+#include <string>
+#include <vector>
+
 #include "form_fixture.h"
 
 namespace hueloom::testing {
@@ -16,10 +19,11 @@ const char* const kBars[] = {"red1", "Green1", "Blue1", "red2",  "Green2",  "Blu
 const char* const kSwatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
                                  "color6", "color7", "color8", "color9", "color10"};
 
-// Every bar of every column distinct: column k's red, green, blue.
+// Every bar of every column a value of its own, column k's red, green, blue,
+// so that a stop or component handed to the wrong place shows in the line.
 int BarValue(int bar) {
     const int column = bar / 3 + 1;
-    const int values[] = {20 * column, 250 - 20 * column, 7 * column + 1};
+    const int values[] = {20 * column, 250 - 20 * column, 7 * column + 2};
     return values[bar % 3];
 }
 
@@ -28,12 +32,32 @@ void SetColumns(FormFixture& f) {
     f.controls.log().clear();
 }
 
-// The line the fade engine makes of the text over the first `columns` stops.
-std::string FadedBy(int columns, std::u16string_view text) {
-    std::vector<Component> stops;
-    for (int bar = 0; bar < 3 * columns; ++bar)
-        stops.push_back(static_cast<Component>(BarValue(bar)));
-    return Ansi(FadeColumns(stops, text, false));
+// Long enough that every part of every fade has two characters or more, so
+// each one shows the colour it starts from.
+constexpr std::u16string_view kLine = u"abcdefghijklmnopqr";
+
+// The markup of kLine over the first `columns` stops as SetColumns sets them:
+// three stops split it 9 + 9, four 6 + 6 + 6, five 5 + 5 + 4 + 4, ten 2 each.
+std::string FadedBy(int columns) {
+    const std::map<int, std::vector<std::string>> colours = {
+        {3, {"16E40A", "18E20B", "1BDF0B", "1DDD0C", "1FDB0D", "21D90E", "24D60E", "26D40F",
+             "28D210", "2AD011", "2CCE12", "2FCB12", "31C913", "33C714", "35C515", "38C215",
+             "3AC016", "3CBE17"}},
+        {4, {"17E30A", "1BDF0B", "1EDC0C", "21D90E", "25D50F", "28D210", "2BCF11", "2FCB12",
+             "32C814", "35C515", "39C116", "3CBE17", "3FBB18", "43B719", "46B41A", "49B11C",
+             "4DAD1D", "50AA1E"}},
+        {5, {"18E20A", "1CDE0C", "20DA0D", "24D60F", "28D210", "2CCE11", "30CA13", "34C614",
+             "38C216", "3CBE17", "41B919", "46B41A", "4BAF1C", "50AA1E", "55A520", "5AA022",
+             "5F9B23", "649625"}},
+        {10, {"1EDC0C", "28D210", "32C814", "3CBE17", "46B41A", "50AA1E", "5AA022", "649625",
+              "6E8C28", "78822C", "827830", "8C6E33", "966436", "A05A3A", "AA503E", "B44641",
+              "BE3C44", "C83248"}},
+    };
+    std::string markup;
+    for (std::size_t k = 0; k < kLine.size(); ++k) {
+        markup += "<Font Color=#" + colours.at(columns)[k] + ">" + static_cast<char>(kLine[k]);
+    }
+    return markup;
 }
 
 std::string EnabledSwatches(FormFixture& f) {
@@ -56,7 +80,7 @@ TEST_P(SendPerFadeSize, FadesOverTheSelectedColumnsAndSendsOnce) {
     FormFixture f;
     SetColumns(f);
     f.controls.Select(c.option);
-    f.Text1().SetText(u"abcdefghi");
+    f.Text1().SetText(std::u16string(kLine));
     f.controls.log().clear();
     f.Click();
 
@@ -74,9 +98,9 @@ TEST_P(SendPerFadeSize, FadesOverTheSelectedColumnsAndSendsOnce) {
         expected.push_back("Text1.Text");
     }
     EXPECT_EQ(f.controls.log(), expected);
-    EXPECT_EQ(f.Messages(), f.NineMessages(FadedBy(c.columns, u"abcdefghi")));
+    EXPECT_EQ(f.Messages(), f.NineMessages(FadedBy(c.columns)));
     EXPECT_EQ(EnabledSwatches(f), c.enabledAfter);
-    EXPECT_EQ(f.Text1().text(), u"abcdefghi");  // kept for the next Send
+    EXPECT_EQ(f.Text1().text(), kLine);  // kept for the next Send
 
     // Disabled swatches stay disabled after a ten-colour Send.
     f.controls.Select("fade10");
@@ -108,10 +132,10 @@ TEST(Send, RunsOneBlockPerSelectedOptionInTheirFixedOrder) {
             f.controls.optionButton(option).SetValue(
                 std::find(c.selected.begin(), c.selected.end(), option) != c.selected.end());
         }
-        f.Text1().SetText(u"abcdefghi");
+        f.Text1().SetText(std::u16string(kLine));
         f.Click();
         std::vector<std::string> expected;
-        for (int columns : c.sentColumns) expected.push_back(FadedBy(columns, u"abcdefghi"));
+        for (int columns : c.sentColumns) expected.push_back(FadedBy(columns));
         EXPECT_EQ(f.LinesSent(), expected) << c.enabledAfter;
         EXPECT_EQ(EnabledSwatches(f), c.enabledAfter);
     }
@@ -143,13 +167,13 @@ TEST(Send, WhatHappensDuringAYieldRunsNestedAndTheOuterSendCompletes) {
 
     FormFixture g;
     SetColumns(g);
-    g.Text1().SetText(u"ab");
+    g.Text1().SetText(std::u16string(kLine));
     g.toolkit.calls = 0;
     g.toolkit.pendingEvent = [&] {
         if (g.toolkit.calls == 1) g.controls.Select("fade3");
     };
     g.Click();
-    EXPECT_EQ(g.LinesSent(), (std::vector<std::string>{FadedBy(10, u"ab"), FadedBy(3, u"ab")}));
+    EXPECT_EQ(g.LinesSent(), (std::vector<std::string>{FadedBy(10), FadedBy(3)}));
     EXPECT_EQ(EnabledSwatches(g), "1110000000");
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/formats.h"
 #include "fade/fade.h"
 
 extern char** environ;
@@ -179,6 +180,23 @@ TEST(HueloomFade, BadUsageIsRefusedBeforeAnythingIsReadOrWritten) {
     }
     EXPECT_EQ(RunFade({"--version"}).out, "hueloom-fade 2.0\n");
     EXPECT_NE(RunFade({"--help"}).out.find("Examples:"), std::string::npos);
+}
+
+// Each row of the formats' table is a value -f takes, a line of --help, and,
+// where it cannot wave, named in the warning that --wavy is ignored.
+TEST(HueloomFade, TakesListsAndWarnsOfEveryFormatInItsTable) {
+    const std::string help = RunFade({"--help"}).out;
+    EXPECT_NE(help.find("markup, ansi, html, bbcode or minimessage"), std::string::npos) << help;
+    for (const cli::FormatRow& row : cli::Formats()) {
+        const std::string name(row.name);
+        const Result result = RunFade({"-f", name, "-w", "-s", "red,blue", "a"});
+        EXPECT_EQ(result.status, 0) << name;
+        EXPECT_NE(help.find("\n  " + name + " "), std::string::npos) << name;
+        EXPECT_EQ(result.err, row.canWave ? ""
+                                          : "hueloom-fade: --wavy is ignored: only markup and "
+                                            "html raise and lower characters\n")
+            << name;
+    }
 }
 
 TEST(HueloomFade, AFailedWriteIsReportedAsAFailure) {

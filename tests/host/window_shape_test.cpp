@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -84,19 +85,36 @@ std::vector<std::vector<std::int64_t>> AppliedShapes(const InProcessWindowSystem
 }
 
 TEST(WindowShape, TheOutlineScalesWithTheDpiAndIsTheDesignsAt96) {
-    const NotchedOutline design = NotchedOutlineAt(96);
-    for (std::size_t i = 0; i < kNotchPolygon.size(); ++i) {
-        EXPECT_EQ(design.notch[i].x, kNotchPolygon[i].x);
-        EXPECT_EQ(design.notch[i].y, kNotchPolygon[i].y);
+    // Whole shapes: the design's pixels, and at 150 % each times 1.5, halves
+    // up (52.5 to 53, 436.5 to 437, 877.5 to 878).
+    const struct {
+        int dpi;
+        std::array<Point, 12> notch;
+        Point outlineBottomRight;
+    } shapes[] = {
+        {96,
+         {{{0, 296}, {16, 290}, {35, 296}, {59, 291}, {80, 297}, {100, 292}, {112, 296},
+           {132, 291}, {143, 296}, {159, 291}, {166, 296}, {0, 296}}},
+         {585, 368}},
+        {144,
+         {{{0, 444}, {24, 435}, {53, 444}, {89, 437}, {120, 446}, {150, 438}, {168, 444},
+           {198, 437}, {215, 444}, {239, 437}, {249, 444}, {0, 444}}},
+         {878, 552}},
+    };
+    for (const auto& expected : shapes) {
+        const NotchedOutline shape = NotchedOutlineAt(expected.dpi);
+        for (std::size_t i = 0; i < expected.notch.size(); ++i) {
+            EXPECT_EQ(shape.notch[i].x, expected.notch[i].x) << expected.dpi << " vertex " << i;
+            EXPECT_EQ(shape.notch[i].y, expected.notch[i].y) << expected.dpi << " vertex " << i;
+        }
+        EXPECT_EQ(shape.outlineBottomRight.x, expected.outlineBottomRight.x) << expected.dpi;
+        EXPECT_EQ(shape.outlineBottomRight.y, expected.outlineBottomRight.y) << expected.dpi;
     }
-    EXPECT_EQ(design.outlineBottomRight.x, 585);
-    EXPECT_EQ(design.outlineBottomRight.y, 368);
 
     const struct {
         int dpi, right, bottom, x1, y1, y4;
     } rows[] = {
         {120, 731, 460, 20, 363, 371},   // 125 %: 731.25 and 362.5 round down and up
-        {144, 878, 552, 24, 435, 446},   // 150 %: 877.5 rounds up
         {192, 1170, 736, 32, 580, 594},  // 200 %
         {0, 585, 368, 16, 290, 297},     // the system could not tell: the design's
         {-144, 585, 368, 16, 290, 297},

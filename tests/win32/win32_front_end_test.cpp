@@ -8,7 +8,7 @@
 
 #include "host/window_shape.h"
 #include "preview/render.h"
-#include "win32/gdi_drawing_surface.h"
+#include "win32/win32_drawing_surface.h"
 #include "win32/win32_form_window.h"
 #include "win32/win32_scroll_bar.h"
 #include "win32/win32_window_system.h"

@@ -1,5 +1,5 @@
 // The picture box's drawing surface on Win32: GDI text into an off-screen bitmap.
-#include "win32/gdi_drawing_surface.h"
+#include "win32/win32_drawing_surface.h"
 
 #include <algorithm>
 #include <climits>

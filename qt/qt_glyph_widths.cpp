@@ -1,5 +1,5 @@
 // Advances and heights of the drawing surface's fonts, measured once per character.
-#include "qt/glyph_widths.h"
+#include "qt/qt_glyph_widths.h"
 
 #include <QChar>
 #include <QFont>
