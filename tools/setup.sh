@@ -9,7 +9,8 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-li
                 xvfb xauth libcli11-dev libutf8proc-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386
-               fonts-wine x11-utils imagemagick xdotool zip unicode-data)
+               fonts-wine x11-utils imagemagick xdotool zip unicode-data
+               at-spi2-core python3-pyatspi dbus)
 # The terminal picture: a terminal that draws joined emoji and flags as one picture.
 picture_packages=(kitty fonts-noto-color-emoji)
 
