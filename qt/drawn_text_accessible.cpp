@@ -144,9 +144,12 @@ QRect BoxAt(std::span<const CharacterBox> boxes, int offset, QPoint origin) {
         box.left += box.width;
         box.width = 0;
     }
-    const QRectF placed(box.left, box.top, box.width, box.height);
-    return QRect(placed.toAlignedRect().topLeft() + origin,
-                 QSize(int(std::ceil(box.width)), int(std::ceil(box.height))));
+    // Rounded edges, so neighbours meet without overlapping.
+    const int left = int(std::lround(box.left));
+    const int top = int(std::lround(box.top));
+    return QRect(QPoint(left, top) + origin,
+                 QSize(int(std::lround(box.left + box.width)) - left,
+                       int(std::lround(box.top + box.height)) - top));
 }
 
 void PaintCaret(QPainter& painter, const QRect& character) {

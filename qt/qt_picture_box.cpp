@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
-#include <algorithm>
+#include <utility>
 
 #include "host/control_help.h"
 #include "host/packed_colour.h"
@@ -114,10 +114,9 @@ void QtPictureBox::DrawingChanged() {
 }
 
 void QtPictureBox::AnnounceDrawnText() {
-    const QString text = PlainText();
-    if (caret_ > text.size()) caret_ = int(text.size());
+    QString text = PlainText();
     AnnounceTextChange(*this, announced_, text);
-    announced_ = text;
+    announced_ = std::move(text);
 }
 
 QString QtPictureBox::accessibleValueText() const {
@@ -139,7 +138,7 @@ void QtPictureBox::paintEvent(QPaintEvent* event) {
         painter.setClipRect(contentsRect());
         surface_->paintOnto(painter, contentsRect().topLeft());
         if (hasFocus() && accessibleValue_ == AccessibleValue::kDrawnText) {
-            PaintCaret(painter, CharacterRect(std::min(caret_, int(PlainText().size()))));
+            PaintCaret(painter, CharacterRect(Caret()));
         }
     }
     QFrame::paintEvent(event);
