@@ -1,8 +1,5 @@
-"""The Linux program as a screen reader meets it, through AT-SPI only: every
-focusable object named, a bar set, a line typed and heard in the preview (and
-the notice for a line too long to fade), Send pressed by its action, and the
-line read in the stand-in's transcript. Usage: screen_reader_test.py PROGRAM
-"""
+"""The Linux program as a screen reader meets it, through AT-SPI only.
+Usage: screen_reader_test.py PROGRAM (run by screen_reader_test.sh)"""
 import subprocess
 import sys
 import time
@@ -85,18 +82,6 @@ def check_focusable_objects_named(window):
     check(len(names) == len(set(names)), f"focusable objects share names: {names}")
 
 
-def check_extents(transcript, offset):
-    """The character has a place inside the transcript, and is found at it."""
-    text = transcript.queryText()
-    x, y, width, height = text.getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
-    area = transcript.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    check(width > 0 and height > 0, f"character {offset} has no extent")
-    check(area.x <= x < area.x + area.width and area.y <= y < area.y + area.height,
-          f"character {offset} at ({x}, {y}) lies outside the transcript")
-    check(text.getOffsetAtPoint(x + width // 2, y + height // 2, pyatspi.DESKTOP_COORDS) == offset,
-          f"character {offset} is not found at its place")
-
-
 def run(program):
     say_a_screen_reader_runs()
     heard = []  # (object's name, inserted text): what a screen reader may announce
@@ -126,7 +111,6 @@ def run(program):
         named(form, "Send").queryAction().doAction(0)
         wait_for(lambda: text_of(transcript) == "Hueloom Loaded\n" + LINE, "the line in the chat")
         wait_for(lambda: ("Chat transcript", "\n" + LINE) in heard, "the line announced")
-        check_extents(transcript, len("Hueloom Loaded\n"))
 
         line_box.queryEditableText().setTextContents("x" * 32768)
         wait_for(lambda: text_of(preview) == NOTICE, "the notice for a line too long to fade")

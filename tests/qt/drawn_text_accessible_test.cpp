@@ -20,11 +20,8 @@ class DrawnTextAccessibleTest : public QObject {
         QTest::newRow("down to a shorter line ends it") << 4 << int(Qt::Key_Down) << false << 7;
         QTest::newRow("down on the last line stays") << 9 << int(Qt::Key_Down) << false << 9;
         QTest::newRow("up keeps the column") << 9 << int(Qt::Key_Up) << false << 6;
-        QTest::newRow("up on the first line stays") << 3 << int(Qt::Key_Up) << false << 3;
-        QTest::newRow("home") << 7 << int(Qt::Key_Home) << false << 5;
         QTest::newRow("end") << 5 << int(Qt::Key_End) << false << 7;
         QTest::newRow("ctrl+end") << 5 << int(Qt::Key_End) << true << 12;
-        QTest::newRow("left at the start stays") << 0 << int(Qt::Key_Left) << false << 0;
         QTest::newRow("right at the end stays") << 12 << int(Qt::Key_Right) << false << 12;
         QTest::newRow("beyond the text comes back") << 40 << int(Qt::Key_Left) << false << 11;
         QTest::newRow("not a caret key") << 3 << int(Qt::Key_A) << false << -1;

@@ -255,9 +255,13 @@ class StandinChatClientTest : public QObject {
         QAccessibleTextInterface* text = view->textInterface();
         QVERIFY(text != nullptr && view->state().readOnly);
         QCOMPARE(text->text(0, -1), QString("one\nab\nc"));
-        QVERIFY(client_->transcript->LineRect(1).contains(client_->transcript->CharacterRect(4)));
-        QVERIFY(client_->transcript->CharacterRect(7).top() >
-                client_->transcript->CharacterRect(4).bottom());
+        // On the screen: "a" inside the second line, "c" below it.
+        const QRect a = text->characterRect(4);
+        QVERIFY(client_->transcript->LineRect(1)
+                    .translated(client_->transcript->mapToGlobal(QPoint()))
+                    .contains(a));
+        QVERIFY(text->characterRect(7).top() > a.bottom());
+        QCOMPARE(text->offsetAtPoint(a.center()), 4);
         QTest::keyClick(client_->transcript, Qt::Key_Down);
         QTest::keyClick(client_->transcript, Qt::Key_End);
         QCOMPARE(text->cursorPosition(), 6);
