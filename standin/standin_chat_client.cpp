@@ -74,9 +74,11 @@ StandinChatClient::StandinChatClient(InProcessWindowSystem& windowSystem, QWidge
     // The transcript takes the focus, so a screen reader lands on its text.
     transcriptArea->setFocusPolicy(Qt::NoFocus);
     transcriptArea->setAccessibleName(QStringLiteral("Chat transcript pane"));
+    // A line's height to spare, so that the caret on the last line scrolls to
+    // the bottom, where new lines are followed again.
     connect(transcript, &TranscriptView::caretMoved, this, [this](const QRect& character) {
         transcriptArea->ensureVisible(character.center().x(), character.center().y(), 8,
-                                      std::max(character.height(), 8));
+                                      2 * std::max(character.height(), 8));
     });
     QScrollBar* vertical = transcriptArea->verticalScrollBar();
     connect(vertical, &QScrollBar::valueChanged, this,
