@@ -20,14 +20,39 @@ std::u16string ValueHelp(int value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-void DrawnText::Clear() { text_.clear(); }
+void DrawnText::Clear() {
+    text_.clear();
+    boxes_.clear();
+}
 
 // Within a line the pen only moves right: a step back to the left is the next line.
+bool DrawnText::BreaksLine(std::u16string_view text, float x) const {
+    return !text.empty() && !text_.empty() && x < lastX_;
+}
+
 void DrawnText::Printed(std::u16string_view text, float x) {
     if (text.empty()) return;
-    if (!text_.empty() && x < lastX_) text_ += u'\n';
+    if (BreaksLine(text, x)) text_ += u'\n';
     text_ += text;
     lastX_ = x;
+}
+
+void DrawnText::Printed(std::u16string_view text, float x, float top, float height,
+                        std::span<const float> advances) {
+    // Boxes are kept only while every character has one.
+    if (advances.size() != text.size() || boxes_.size() != text_.size()) {
+        Printed(text, x);
+        return;
+    }
+    if (BreaksLine(text, x)) {
+        const CharacterBox& last = boxes_.back();
+        boxes_.push_back({last.left + last.width, last.top, 0, last.height});
+    }
+    Printed(text, x);
+    for (const float advance : advances) {
+        boxes_.push_back({x, top, advance, height});
+        x += advance;
+    }
 }
 
 }  // namespace hueloom

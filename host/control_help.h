@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hueloom {
 
@@ -15,6 +17,14 @@ std::u16string ColourHelp(std::int32_t colour);
 // A value in decimal digits.
 std::u16string ValueHelp(int value);
 
+// Where one character of drawn text lies, in the surface's pixels.
+struct CharacterBox {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
 // The text a drawing surface shows, as plain text: everything printed since
 // the last Cls, in order, whether or not it fell inside the surface, with a
 // line break wherever printing goes back to the left.
@@ -23,10 +33,20 @@ class DrawnText {
     void Clear();
     // x is where the text starts on its line, in the surface's pixels.
     void Printed(std::u16string_view text, float x);
+    // The same, and keeps each character's box: the text starts at (x, top),
+    // is height high, and advances holds one width per code unit. A line
+    // break gets an empty box where the line before it ends.
+    void Printed(std::u16string_view text, float x, float top, float height,
+                 std::span<const float> advances);
     const std::u16string& text() const { return text_; }
+    // One box per code unit of text(), when every print gave its boxes.
+    const std::vector<CharacterBox>& boxes() const { return boxes_; }
 
   private:
+    bool BreaksLine(std::u16string_view text, float x) const;
+
     std::u16string text_;
+    std::vector<CharacterBox> boxes_;
     float lastX_ = 0;
 };
 

@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QWidget>
 #include <cmath>
+#include <span>
+#include <vector>
 
 #include "host/control_design.h"
 #include "qt/qt_colour.h"
@@ -118,6 +120,7 @@ void QtDrawingSurface::MatchWidgetSize() {
 
 void QtDrawingSurface::Cls() {
     drawn_.Clear();
+    if (changed_) changed_();
     image_ = NewImage();
     currentX_ = 0;
     currentY_ = 0;
@@ -129,8 +132,23 @@ void QtDrawingSurface::SetCurrentX(float x) { currentX_ = static_cast<float>(x /
 
 void QtDrawingSurface::SetCurrentY(float y) { currentY_ = static_cast<float>(y / UnitsPerPixel()); }
 
+// Each character's advance, so a screen reader can find where it was drawn.
+void QtDrawingSurface::KeepDrawnText(std::u16string_view text) {
+    if (text.size() == 1) {
+        const float advance = static_cast<float>(widths_->Advance(text[0]));
+        drawn_.Printed(text, currentX_, currentY_, static_cast<float>(widths_->Height()),
+                       std::span(&advance, 1));
+        return;
+    }
+    std::vector<float> advances;
+    advances.reserve(text.size());
+    for (const char16_t unit : text) advances.push_back(static_cast<float>(widths_->Advance(unit)));
+    drawn_.Printed(text, currentX_, currentY_, static_cast<float>(widths_->Height()), advances);
+}
+
 void QtDrawingSurface::Print(std::u16string_view text) {
-    drawn_.Printed(text, currentX_);
+    KeepDrawnText(text);
+    if (changed_) changed_();
     MatchWidgetSize();
     hasDrawing_ = true;
     if (text.empty() || image_.isNull()) return;

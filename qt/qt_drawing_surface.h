@@ -8,7 +8,9 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "host/control_help.h"
 #include "host/drawing_surface.h"
@@ -54,6 +56,10 @@ class QtDrawingSurface final : public DrawingSurface {
     const QImage& image() const { return image_; }
     // What was printed since the last Cls, as plain text.
     const std::u16string& drawnText() const { return drawn_.text(); }
+    // Where each of its code units lies in the image, in pixels.
+    const std::vector<CharacterBox>& drawnBoxes() const { return drawn_.boxes(); }
+    // Called at every Cls and Print, as the drawn text changes.
+    void SetOnDrawnTextChanged(std::function<void()> changed) { changed_ = std::move(changed); }
     const QFont& font() const { return font_; }
     // Draws the image with its top-left at origin (the widget's contentsRect().topLeft()).
     void paintOnto(QPainter& painter, QPoint origin) const;
@@ -61,6 +67,7 @@ class QtDrawingSurface final : public DrawingSurface {
   private:
     double UnitsPerPixel() const;
     void FontChanged();
+    void KeepDrawnText(std::u16string_view text);
     void MatchWidgetSize();
     QImage NewImage();
 
@@ -77,6 +84,7 @@ class QtDrawingSurface final : public DrawingSurface {
     bool autoRedraw_ = false;
     bool hasDrawing_ = false;
     DrawnText drawn_;
+    std::function<void()> changed_;
 };
 
 }  // namespace hueloom

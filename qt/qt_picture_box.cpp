@@ -3,8 +3,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
+#include <utility>
 
 #include "host/control_help.h"
 #include "host/packed_colour.h"
@@ -14,18 +16,18 @@
 namespace hueloom {
 namespace {
 
-// A picture box as a screen reader sees it: a picture of a colour, or the
-// text drawn on it, with its value.
+// A swatch or an edge as a screen reader sees it: a picture, a swatch's
+// colour its description, since AT-SPI carries no value text.
 class PictureBoxAccessible final : public QAccessibleWidget {
   public:
     explicit PictureBoxAccessible(QtPictureBox* box)
-        : QAccessibleWidget(box, box->accessibleValue() == AccessibleValue::kDrawnText
-                                     ? QAccessible::StaticText
-                                     : QAccessible::Graphic) {}
+        : QAccessibleWidget(box, QAccessible::Graphic) {}
 
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Value) {
-            return static_cast<const QtPictureBox*>(widget())->accessibleValueText();
+        const auto* box = static_cast<const QtPictureBox*>(widget());
+        if (kind == QAccessible::Value) return box->accessibleValueText();
+        if (kind == QAccessible::Description && box->accessibleValue() == AccessibleValue::kColour) {
+            return box->accessibleValueText();
         }
         return QAccessibleWidget::text(kind);
     }
@@ -33,7 +35,11 @@ class PictureBoxAccessible final : public QAccessibleWidget {
 
 QAccessibleInterface* PictureBoxAccessibleFor(const QString&, QObject* object) {
     auto* box = qobject_cast<QtPictureBox*>(object);
-    return box != nullptr ? new PictureBoxAccessible(box) : nullptr;
+    if (box == nullptr) return nullptr;
+    if (box->accessibleValue() == AccessibleValue::kDrawnText) {
+        return new DrawnTextAccessible(box, *box);
+    }
+    return new PictureBoxAccessible(box);
 }
 
 }  // namespace
@@ -53,11 +59,15 @@ QtPictureBox::QtPictureBox(AccessibleValue value, QWidget* parent)
     colour_ = PackedColour(buttonFace.red(), buttonFace.green(), buttonFace.blue());
     colours.setColor(QPalette::Window, buttonFace);
     setPalette(colours);
+    announcement_.setSingleShot(true);
+    announcement_.setInterval(0);
+    connect(&announcement_, &QTimer::timeout, this, &QtPictureBox::AnnounceDrawnText);
 }
 
 QtPictureBox::~QtPictureBox() = default;
 
 void QtPictureBox::SetBackColor(std::int32_t colour) {
+    const bool changed = colour_ != (colour & 0xFFFFFF);
     colour_ = colour & 0xFFFFFF;
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(colour));  // every colour group alike
@@ -65,11 +75,48 @@ void QtPictureBox::SetBackColor(std::int32_t colour) {
     const std::u16string help = ColourHelp(colour);
     setToolTip(QString::fromStdU16String(help));
     update();
+    if (changed && accessibleValue_ == AccessibleValue::kColour && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 DrawingSurface& QtPictureBox::Surface() {
-    if (!surface_) surface_ = std::make_unique<QtDrawingSurface>(*this);
+    if (!surface_) {
+        surface_ = std::make_unique<QtDrawingSurface>(*this);
+        if (accessibleValue_ == AccessibleValue::kDrawnText) {
+            surface_->SetOnDrawnTextChanged([this] { DrawingChanged(); });
+        }
+    }
     return *surface_;
+}
+
+QString QtPictureBox::PlainText() const {
+    return surface_ ? QString::fromStdU16String(surface_->drawnText()) : QString();
+}
+
+QRect QtPictureBox::CharacterRect(int offset) const {
+    if (!surface_) return {};
+    return BoxAt(surface_->drawnBoxes(), offset, contentsRect().topLeft());
+}
+
+void QtPictureBox::SetCaret(int offset) {
+    if (offset == caret_) return;
+    caret_ = offset;
+    update();
+    AnnounceCaret(*this, caret_);
+}
+
+// A redraw runs from its Cls to its last Print without yielding, so the
+// timer, which can fire only in an event loop, never finds half a line.
+void QtPictureBox::DrawingChanged() {
+    if (QAccessible::isActive() && !announcement_.isActive()) announcement_.start();
+}
+
+void QtPictureBox::AnnounceDrawnText() {
+    QString text = PlainText();
+    AnnounceTextChange(*this, announced_, text);
+    announced_ = std::move(text);
 }
 
 QString QtPictureBox::accessibleValueText() const {
@@ -90,8 +137,22 @@ void QtPictureBox::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         painter.setClipRect(contentsRect());
         surface_->paintOnto(painter, contentsRect().topLeft());
+        if (hasFocus() && accessibleValue_ == AccessibleValue::kDrawnText) {
+            PaintCaret(painter, CharacterRect(Caret()));
+        }
     }
     QFrame::paintEvent(event);
+}
+
+void QtPictureBox::keyPressEvent(QKeyEvent* event) {
+    const int caret = accessibleValue_ == AccessibleValue::kDrawnText
+                          ? CaretAfterKey(PlainText(), caret_, event->key(), event->modifiers())
+                          : -1;
+    if (caret < 0) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    SetCaret(caret);
 }
 
 }  // namespace hueloom

@@ -3,17 +3,22 @@
 #pragma once
 
 #include <QFrame>
+#include <QTimer>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
 #include "host/control_design.h"
 #include "host/controls.h"
+#include "qt/drawn_text_accessible.h"
 
 namespace hueloom {
 
 class QtDrawingSurface;
 
-class QtPictureBox final : public QFrame, public PictureBox {
+// A box whose value is its drawn text reads as text, with a caret the arrow
+// keys move; one whose value is its colour tells it as its description.
+class QtPictureBox final : public QFrame, public PictureBox, public DrawnTextView {
     Q_OBJECT
 
   public:
@@ -32,13 +37,26 @@ class QtPictureBox final : public QFrame, public PictureBox {
     // The value as a screen reader hears it; empty when it has none.
     QString accessibleValueText() const;
 
+    QString PlainText() const override;
+    QRect CharacterRect(int offset) const override;
+    int Caret() const override { return std::min(caret_, int(PlainText().size())); }
+    void SetCaret(int offset) override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void DrawingChanged();
+    void AnnounceDrawnText();
+
     AccessibleValue accessibleValue_;
     std::int32_t colour_;  // packed, as shown
     std::unique_ptr<QtDrawingSurface> surface_;
+    int caret_ = 0;
+    // The renderer prints a character at a time; one announcement per redraw.
+    QTimer announcement_;
+    QString announced_;
 };
 
 }  // namespace hueloom

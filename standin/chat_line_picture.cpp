@@ -41,7 +41,7 @@ QSize PictureSize(std::u16string_view markup) {
 
 }  // namespace
 
-QImage DrawChatLine(std::u16string_view markup) {
+DrawnChatLine DrawChatLine(std::u16string_view markup) {
     NoYield noYield;
     ScopedToolkit scoped(noYield);
     QWidget canvas;
@@ -51,7 +51,7 @@ QImage DrawChatLine(std::u16string_view markup) {
     canvas.setPalette(colours);
     QtDrawingSurface surface(canvas);
     RenderMarkup(surface, markup);
-    return surface.image();
+    return {surface.image(), surface.drawnText(), surface.drawnBoxes()};
 }
 
 }  // namespace hueloom

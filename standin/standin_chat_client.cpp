@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "standin/chat_line_picture.h"
 #include "standin/transcript_view.h"
@@ -64,10 +65,21 @@ StandinChatClient::StandinChatClient(InProcessWindowSystem& windowSystem, QWidge
     if (isWindow()) move(190, 410);
 
     transcript = new TranscriptView;
+    transcript->setAccessibleName(QStringLiteral("Chat transcript"));
+    transcript->setAccessibleDescription(QStringLiteral("Every line the chat has shown, oldest first"));
     transcriptArea = new QScrollArea(this);
     transcriptArea->setWidget(transcript);
     transcriptArea->setWidgetResizable(true);
     transcriptArea->setBackgroundRole(QPalette::Base);
+    // The transcript takes the focus, so a screen reader lands on its text.
+    transcriptArea->setFocusPolicy(Qt::NoFocus);
+    transcriptArea->setAccessibleName(QStringLiteral("Chat transcript pane"));
+    // A line's height to spare, so that the caret on the last line scrolls to
+    // the bottom, where new lines are followed again.
+    connect(transcript, &TranscriptView::caretMoved, this, [this](const QRect& character) {
+        transcriptArea->ensureVisible(character.center().x(), character.center().y(), 8,
+                                      2 * std::max(character.height(), 8));
+    });
     QScrollBar* vertical = transcriptArea->verticalScrollBar();
     connect(vertical, &QScrollBar::valueChanged, this,
             [this, vertical](int value) { followNewest_ = value == vertical->maximum(); });
@@ -87,6 +99,7 @@ StandinChatClient::StandinChatClient(InProcessWindowSystem& windowSystem, QWidge
 
     inputBox = new QLineEdit(this);
     inputBox->setPlaceholderText(QStringLiteral("Input box: type here, or let Hueloom send"));
+    inputBox->setAccessibleName(QStringLiteral("Input box"));
     connect(inputBox, &QLineEdit::textEdited, this,
             [this](const QString& text) { room_->SetInput(ToU16String(text)); });
     connect(inputBox, &QLineEdit::returnPressed, this, [this] { room_->PostInput(); });

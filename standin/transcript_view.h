@@ -2,14 +2,20 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "host/control_help.h"
+#include "qt/drawn_text_accessible.h"
+
 namespace hueloom {
 
 // Oldest line at the top; meant to sit in a scroll area, which it grows with.
-class TranscriptView : public QWidget {
+// A screen reader reads it as read-only text, one line per line shown, with
+// a caret the arrow keys move.
+class TranscriptView : public QWidget, public DrawnTextView {
     Q_OBJECT
 
   public:
@@ -23,8 +29,18 @@ class TranscriptView : public QWidget {
 
     QSize sizeHint() const override;
 
+    QString PlainText() const override { return text_; }
+    QRect CharacterRect(int offset) const override;
+    int Caret() const override { return caret_; }
+    void SetCaret(int offset) override;
+
+  signals:
+    // The caret went to this rectangle; the scroll area brings it into view.
+    void caretMoved(const QRect& character);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     struct Entry {
@@ -35,6 +51,10 @@ class TranscriptView : public QWidget {
 
     std::vector<Entry> entries_;
     QSize content_;
+    // Every line's text, lines ended by "\n", and each character's box here.
+    QString text_;
+    std::vector<CharacterBox> boxes_;
+    int caret_ = 0;
 };
 
 }  // namespace hueloom

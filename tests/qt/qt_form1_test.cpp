@@ -207,7 +207,7 @@ class QtForm1Test : public QObject {
         QCOMPARE(AccessibleOf(f, "Slider1")->text(QAccessible::Name), QString("Grey"));
         QCOMPARE(AccessibleOf(f, "Text1")->text(QAccessible::Name), QString("Line to fade"));
         QCOMPARE(AccessibleOf(f, "color10")->role(), QAccessible::Graphic);
-        QCOMPARE(AccessibleOf(f, "Picture1")->role(), QAccessible::StaticText);
+        QCOMPARE(AccessibleOf(f, "Picture1")->role(), QAccessible::EditableText);
     }
 
     // Values: a bar's and the slider's position, a swatch's colour, the preview's text.
@@ -217,6 +217,7 @@ class QtForm1Test : public QObject {
         Release(f.Find<QScrollBar>("Green2"));
         QCOMPARE(ValueOf(f, "Green2"), QString("17"));
         QCOMPARE(ValueOf(f, "Color2"), QString("#001100"));
+        QCOMPARE(AccessibleOf(f, "Color2")->text(QAccessible::Description), QString("#001100"));
         QCOMPARE(ValueOf(f, "color9"),
                  QString::fromStdU16String(ColourHelp(
                      ButtonFace().red() | ButtonFace().green() << 8 | ButtonFace().blue() << 16)));
@@ -226,6 +227,11 @@ class QtForm1Test : public QObject {
         QVERIFY(ValueOf(f, "Picture1").isEmpty());
         QTest::keyClicks(f.Find<QLineEdit>("Text1"), "a<b>c");
         QCOMPARE(ValueOf(f, "Picture1"), QString("ab>c"));  // as drawn: the "<" is not
+        QAccessibleTextInterface* preview = AccessibleOf(f, "Picture1")->textInterface();
+        QVERIFY(preview != nullptr);
+        QCOMPARE(preview->text(0, -1), QString("ab>c"));
+        QVERIFY(f.Find<QtPictureBox>("Picture1")->contentsRect().contains(
+            f.Find<QtPictureBox>("Picture1")->CharacterRect(3)));
         f.Find<QLineEdit>("Text1")->setText(QString(40000, QChar('x')));
         QCOMPARE(ValueOf(f, "Picture1"),
                  QString("Too long to fade: this line has 40,000 characters.\n"

@@ -1,6 +1,7 @@
 // The stand-in chat client as the chat link drives it, and as a user sees it.
 #include "standin/standin_chat_client.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -244,6 +245,28 @@ class StandinChatClientTest : public QObject {
         const QRect line = client_->transcript->LineRect(0);
         QCOMPARE(line.width(), 4096);
         QVERIFY(line.height() < 40);
+    }
+
+    // One line of text per line shown, its characters where they are drawn, and a caret.
+    void aScreenReaderReadsTheTranscriptLineByLine() {
+        SendChatLine(u"<Font Color=#FF0000>one");
+        SendChatLine(u"<b>ab+chr13+c");
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(client_->transcript);
+        QAccessibleTextInterface* text = view->textInterface();
+        QVERIFY(text != nullptr && view->state().readOnly);
+        QCOMPARE(text->text(0, -1), QString("one\nab\nc"));
+        // On the screen: "a" inside the second line, "c" below it.
+        const QRect a = text->characterRect(4);
+        QVERIFY(client_->transcript->LineRect(1)
+                    .translated(client_->transcript->mapToGlobal(QPoint()))
+                    .contains(a));
+        QVERIFY(text->characterRect(7).top() > a.bottom());
+        QCOMPARE(text->offsetAtPoint(a.center()), 4);
+        QTest::keyClick(client_->transcript, Qt::Key_Down);
+        QTest::keyClick(client_->transcript, Qt::Key_End);
+        QCOMPARE(text->cursorPosition(), 6);
+        QCOMPARE(client_->transcriptArea->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!client_->inputBox->accessibleName().isEmpty());
     }
 
     void theNewestLineStaysInView() {
