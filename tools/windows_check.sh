@@ -158,13 +158,13 @@ run_tests() {
                 "FAIL  "*) judged[$number]=1 refused[$number]=1 && fail "${text#FAIL  }" ;;
                 "      "*) echo "$text" ;;
             esac
-        elif [[ $line =~ Test\ +\#([0-9]+):\ ([^ ]+)\ .*\ (Passed|\*\*\*[A-Za-z]+) ]]; then
+        elif [[ $line =~ Test\ +\#([0-9]+):\ ([^ ]+)\ .*(Passed|\*\*\*[A-Za-z]+) ]]; then
             number=${BASH_REMATCH[1]} name=${BASH_REMATCH[2]} result=${BASH_REMATCH[3]}
             if [[ -z "${judged[$number]:-}" && $result == Passed ]]; then
                 pass "${about[$name]:-$name} (${last[$number]:-})"
             elif [[ $result != Passed && -z "${refused[$number]:-}" ]]; then
                 fail "${about[$name]:-$name}: ${result#\*\*\*}" \
-                    "$(grep "^$number: " "$scratch/ctest.log" | tail -n 20)"
+                    "$(sed -n "s/^$number: //p" "$scratch/ctest.log" | tail -n 20)"
             fi
         fi
     done <"$scratch/ctest.log"

@@ -14,7 +14,8 @@ windows_arch() {
 }
 
 # Configures and builds the architecture's folder: the given targets, else
-# hueloom.exe, the stand-in and the screenshot's helper; false when either fails.
+# hueloom.exe, the stand-in, the window driver and the screenshot's helper;
+# false when either step fails.
 windows_build() {
     windows_arch "${HUELOOM_WINDOWS_ARCH:-x86-64}" || return
     build=$(realpath -m "${HUELOOM_WINDOWS_BUILD:-build-windows$suffix}")
@@ -23,7 +24,8 @@ windows_build() {
     driver="$build/tests/win32/hueloom_window_driver.exe"
     stops="$build/tools/hueloom_screenshot_stops.exe"
     local targets=("$@")
-    ((${#targets[@]})) || targets=(hueloom hueloom_chat_standin hueloom_screenshot_stops)
+    ((${#targets[@]})) ||
+        targets=(hueloom hueloom_chat_standin hueloom_window_driver hueloom_screenshot_stops)
     cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/$toolchain" >/dev/null &&
         cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 }
