@@ -1,5 +1,6 @@
 // Form1's start and close: the announcements, the topmost band and the
 // window region, and unloading every form.
+#include "app/announcement.h"
 #include "app/form1.h"
 #include "app/handler_scope.h"
 #include "chatlink/chatlink.h"
@@ -7,17 +8,14 @@
 #include "host/window_shape.h"
 
 namespace hueloom {
-namespace {
 
 // Black, red and dark red, as packed colour values in decimal text.
 std::u16string Announcement(std::u16string_view text) {
     return FadeThreeValues(u"0", u"255", u"100", text, true);
 }
 
-}  // namespace
-
 void Form1::Form_Activate() {
-    SendChatLine(Announcement(u"Hueloom Loaded"));
+    SendChatLine(Announcement(kLoadedAnnouncement));
     // A close during the announcement's yields leaves nothing to shape.
     if (IsUnloading()) return;
     StayOnTop(*this);
@@ -25,7 +23,7 @@ void Form1::Form_Activate() {
 }
 
 void Form1::Form_Unload(bool& /*cancel: an unload is never refused*/) {
-    SendChatLine(Announcement(u"Hueloom Unload"));
+    SendChatLine(Announcement(kUnloadAnnouncement));
     UnloadAllForms();
 }
 

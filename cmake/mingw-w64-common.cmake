@@ -14,3 +14,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Programs carry their C++ runtime inside, so they run where the MinGW DLLs are not.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# ctest runs the Windows tests under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

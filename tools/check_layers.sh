@@ -16,7 +16,7 @@ declare -A floor=(
     [qt]=5 [win32]=5
     [standin]=6 [cli]=6
     [programs]=7
-    [tests]=8 [bench]=8
+    [tests]=8 [bench]=8 [tools]=8
 )
 # The only files outside app/ and the tests that may name Form1: where a front end makes it.
 form1_makers=" qt/qt_form1.cpp win32/win32_form1.cpp "

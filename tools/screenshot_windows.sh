@@ -24,11 +24,11 @@ windows_prefix
 windows_standin
 wine "$program" >/dev/null 2>&1 &
 program_pid=$!
-wine "$driver" demo "$line" >/dev/null
+wine "$stops" stops "$line" >/dev/null
 sleep 1
 # The stand-in's window and Hueloom's, with a margin.
 import -window root -crop 790x530+30+30 +repage "$picture"
-wine "$driver" close >/dev/null
+wine "$stops" close >/dev/null
 wait "$program_pid" || true
 wine "$standin" --quit >/dev/null 2>&1 || true
 wineserver -w 2>/dev/null || true

@@ -2,7 +2,7 @@
 # stand-in, and readies a Wine prefix of the project's own, kept between runs.
 # HUELOOM_WINDOWS_ARCH=x86 takes the 32-bit build and a 32-bit prefix (default
 # x86-64); HUELOOM_WINDOWS_DPI sets the prefix's dots per inch (default 96).
-# Sets: build, program, standin, driver; exports WINEPREFIX and friends.
+# Sets: build, program, standin, driver, stops; exports WINEPREFIX and friends.
 
 # The toolchain file, build folder and Wine architecture of an architecture.
 windows_arch() {
@@ -13,15 +13,21 @@ windows_arch() {
     esac
 }
 
+# Configures and builds the architecture's folder: the given targets, else
+# hueloom.exe, the stand-in, the window driver and the screenshot's helper;
+# false when either step fails.
 windows_build() {
-    windows_arch "${HUELOOM_WINDOWS_ARCH:-x86-64}"
+    windows_arch "${HUELOOM_WINDOWS_ARCH:-x86-64}" || return
     build=$(realpath -m "${HUELOOM_WINDOWS_BUILD:-build-windows$suffix}")
-    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/$toolchain" >/dev/null
-    cmake --build "$build" -j "$(nproc)" --target hueloom hueloom_chat_standin \
-        hueloom_window_driver
     program="$build/win32/hueloom.exe"
     standin="$build/standin/win32/hueloom_chat_standin.exe"
-    driver="$build/standin/win32/hueloom_window_driver.exe"
+    driver="$build/tests/win32/hueloom_window_driver.exe"
+    stops="$build/tools/hueloom_screenshot_stops.exe"
+    local targets=("$@")
+    ((${#targets[@]})) ||
+        targets=(hueloom hueloom_chat_standin hueloom_window_driver hueloom_screenshot_stops)
+    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/$toolchain" >/dev/null &&
+        cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 }
 
 # Wine's own TrueType faces (the caption buttons' symbols, the dialog font),
@@ -38,15 +44,20 @@ windows_dpi() {
         >/dev/null 2>&1
 }
 
-# C.UTF-8 gives Wine the ANSI code page 1252; Arial falls back to its metric twin.
+# Boots a fresh prefix ($WINEPREFIX, $WINEARCH); Arial falls back to its metric twin.
+windows_boot() {
+    wineboot -i && wine reg add \
+        'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v Arial /d 'Liberation Sans' /f
+}
+
+# C.UTF-8 gives Wine the ANSI code page 1252.
 windows_prefix() {
     export WINEPREFIX=${WINEPREFIX:-$build/wine-prefix} WINEARCH=$wine_arch WINEDEBUG=-all
     export LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         echo "windows: making the Wine prefix $WINEPREFIX (once)"
-        wineboot -i >/dev/null 2>&1
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-            /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+        windows_boot >/dev/null 2>&1
     fi
     windows_fonts
     windows_dpi "${HUELOOM_WINDOWS_DPI:-96}"

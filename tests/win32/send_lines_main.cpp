@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_design.h"
 #include "chatlink/chatlink.h"
 #include "host/toolkit.h"
 #include "host/window_shape.h"
@@ -23,16 +24,26 @@
 namespace hueloom {
 namespace {
 
-// Tall enough that the region's notch (y = 290..297) cuts the window.
-constexpr int kWindowWidth = 600;
-constexpr int kWindowHeight = 400;
+// A margin round the outline, so the points beyond it still lie on the window.
+constexpr int kWindowWidth = kOutlineBottomRight.x + 15;
+constexpr int kWindowHeight = kOutlineBottomRight.y + 32;
 
 struct Probe {
-    int x;
-    int y;
+    const char* where;
+    Point at;
 };
-// Inside the notch; above it; right of it; right of the outline; below the outline.
-constexpr Probe kProbes[] = {{16, 293}, {16, 287}, {200, 293}, {590, 10}, {10, 380}};
+
+// Inside the notch below its first tip, just above the tip, right of the
+// notch's last vertex, right of the outline, below the outline.
+std::vector<Probe> Probes() {
+    const Point tip = kNotchPolygon[1];
+    const int depth = kNotchPolygon[0].y - tip.y;
+    return {{"inside the notch", {tip.x, tip.y + depth / 2}},
+            {"above the notch", {tip.x, tip.y - depth / 2}},
+            {"beside the notch", {kNotchPolygon[10].x + 1, tip.y + depth / 2}},
+            {"right of the outline", {kOutlineBottomRight.x, depth}},
+            {"below the outline", {depth, kOutlineBottomRight.y}}};
+}
 
 // A command line cannot carry a NUL, so lines spell it as backslash, zero.
 std::u16string WithNuls(std::u16string line) {
@@ -62,9 +73,11 @@ HWND CreateOwnWindow() {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"HueloomSendLines";
     ::RegisterClassW(&windowClass);
+    // Where the main window's design puts it.
     const HWND window = ::CreateWindowExW(
-        0, windowClass.lpszClassName, L"Hueloom 2.0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 190,
-        155, kWindowWidth, kWindowHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+        0, windowClass.lpszClassName, L"Hueloom 2.0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+        TwipsToPixels(kForm1.client.left), TwipsToPixels(kForm1.client.top), kWindowWidth,
+        kWindowHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (window != nullptr) ::ShowWindow(window, SW_SHOWNORMAL);
     return window;
 }
@@ -86,9 +99,9 @@ void ReportShape(HWND window) {
                                     : type == SIMPLEREGION ? "simple"
                                     : type == NULLREGION   ? "empty"
                                                            : "none");
-    for (const Probe& probe : kProbes) {
-        std::printf("pixel %d,%d %s\n", probe.x, probe.y,
-                    ::PtInRegion(region, probe.x, probe.y) ? "in" : "out");
+    for (const Probe& probe : Probes()) {
+        std::printf("pixel %s %s\n", probe.where,
+                    ::PtInRegion(region, probe.at.x, probe.at.y) ? "in" : "out");
     }
     ::DeleteObject(region);
 }
