@@ -2,7 +2,6 @@
 #include "preview/markup_tag.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -39,9 +38,11 @@ constexpr std::size_t kLongestStyleTag = [] {
 constexpr std::u16string_view kColourPrefix = u"font color";
 constexpr std::u16string_view kFacePrefix = u"font face";
 
-// One colour field, rounded to nearest with ties to even (the default FP mode).
+// One colour field. TagColour takes at most two digits, a whole number up to
+// 255 that single precision holds exactly, so it converts as it is: rounding
+// would change nothing and costs a library call for every character.
 std::int32_t Component(std::u16string_view field) {
-    return static_cast<std::int32_t>(std::nearbyint(HexToValue(field)));
+    return static_cast<std::int32_t>(HexToValue(field));
 }
 
 // Equal units are equal bytes: one memcmp, not a comparison of each unit in order.

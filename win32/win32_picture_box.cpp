@@ -121,17 +121,22 @@ void Win32PictureBox::PaintFocus(HDC target) {
     if (inside.right > inside.left && inside.bottom > inside.top) ::DrawFocusRect(target, &inside);
 }
 
-// The bitmap first, then the colour around it: no pixel is painted twice, so nothing flickers.
+// The bitmap first, then the colour around it: no pixel is painted twice, so
+// nothing flickers. A preview repaints whole at every keystroke, with no
+// colour around it, so a bitmap that covers the area is all it takes.
 void Win32PictureBox::Paint(HDC target, const RECT& area) {
-    const int saved = ::SaveDC(target);
-    if (surface_ && surface_->hasDrawing()) {
-        const RECT drawn = surface_->PaintOnto(target, area);
+    RECT drawn{};
+    if (surface_ && surface_->hasDrawing()) drawn = surface_->PaintOnto(target, area);
+    const bool covered = drawn.left == area.left && drawn.top == area.top &&
+                         drawn.right == area.right && drawn.bottom == area.bottom;
+    if (!covered) {
+        const int saved = ::SaveDC(target);
         ::ExcludeClipRect(target, drawn.left, drawn.top, drawn.right, drawn.bottom);
+        const HBRUSH background = ::CreateSolidBrush(backColor_);
+        ::FillRect(target, &area, background);
+        ::DeleteObject(background);
+        ::RestoreDC(target, saved);
     }
-    const HBRUSH background = ::CreateSolidBrush(backColor_);
-    ::FillRect(target, &area, background);
-    ::DeleteObject(background);
-    ::RestoreDC(target, saved);
     PaintFocus(target);
 }
 

@@ -1,6 +1,6 @@
 // What the end-to-end check cannot reach in the Win32 front end: the scroll
-// codes' mapping to Scroll and Change, and the GDI surface's measures and
-// drawing. A self-checking program, run under Wine by tools/windows_check.sh.
+// codes' mapping to Scroll and Change, the GDI surface's measures and
+// drawing, and how often DoEvents asks the queue. A self-checking program, run under Wine by tools/windows_check.sh.
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -11,6 +11,7 @@
 #include "win32/win32_drawing_surface.h"
 #include "win32/win32_form_window.h"
 #include "win32/win32_scroll_bar.h"
+#include "win32/win32_toolkit.h"
 #include "win32/win32_window_system.h"
 
 namespace hueloom {
@@ -231,6 +232,30 @@ void DpiChange() {
           "a change of dpi shapes the window anew at its new dpi");
 }
 
+// A clock the test moves by hand, and the posted messages DoEvents hands on.
+std::int64_t now = 0;
+int dispatched = 0;
+
+void DoEventsAsksAtMostOnceAMillisecond() {
+    Win32Toolkit toolkit([](MSG& message) { return message.message == WM_APP && ++dispatched; },
+                         [] { return now; });
+    const auto yieldAt = [&toolkit](std::int64_t at, bool post) {
+        now = at;
+        if (post) ::PostThreadMessageW(::GetCurrentThreadId(), WM_APP, 0, 0);
+        toolkit.DoEvents();
+        return dispatched;
+    };
+    Check(yieldAt(0, true) == 1, "the first DoEvents asks the queue and dispatches what waits");
+    Check(yieldAt(400, true) == 1 && yieldAt(999, false) == 1,
+          "within a millisecond of the last ask DoEvents does not ask again");
+    Check(yieldAt(1000, false) == 2, "a millisecond after the last ask, a waiting message runs");
+    Check(yieldAt(1500, true) == 2 && yieldAt(2000, false) == 3,
+          "the millisecond counts from that ask");
+    MSG left;
+    Check(::PeekMessageW(&left, nullptr, WM_APP, WM_APP, PM_REMOVE) == FALSE,
+          "nothing is left behind in the queue");
+}
+
 }  // namespace
 }  // namespace hueloom
 
@@ -239,6 +264,7 @@ int main() {
     hueloom::Surface();
     hueloom::Runs();
     hueloom::DpiChange();
+    hueloom::DoEventsAsksAtMostOnceAMillisecond();
     std::printf("%d passed, %d failed\n", hueloom::passed, hueloom::failed);
     return hueloom::failed == 0 ? 0 : 1;
 }
