@@ -7,6 +7,8 @@
 //                                      (the prefix's), then closed by its close box
 //   hueloom_window_driver session      the session ends: WM_QUERYENDSESSION, WM_ENDSESSION
 //   hueloom_window_driver demo LINE    sets colour stops, types LINE, presses Send
+//   hueloom_window_driver send LINE    types LINE with the design's stops, presses Send
+//                                      once, then closes the window
 //   hueloom_window_driver close        closes the window with the system's close command
 #include <algorithm>
 #include <cstdio>
@@ -746,6 +748,14 @@ int Demo(const std::u16string& line) {
     return 0;
 }
 
+int SendOnce(const std::u16string& line) {
+    const Form form = WaitForStart();
+    if (form.window == nullptr) return 1;
+    SetText(form.Item("Text1"), line);
+    form.Click("Command1");
+    return CloseAndWait(form) ? 0 : 1;
+}
+
 // The command line's last word as typed, whatever the code page.
 std::u16string LastArgument() {
     int count = 0;
@@ -768,11 +778,13 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "shape") == 0) return Shape(std::atoi(argv[2]));
     if (argc == 2 && std::strcmp(argv[1], "session") == 0) return Session();
     if (argc == 3 && std::strcmp(argv[1], "demo") == 0) return Demo(LastArgument());
+    if (argc == 3 && std::strcmp(argv[1], "send") == 0) return SendOnce(LastArgument());
     if (argc == 2 && std::strcmp(argv[1], "close") == 0) {
         const HWND window = ::FindWindowW(nullptr, L"Hueloom 2.0");
         return window != nullptr && CloseAndWait(Form{window}) ? 0 : 1;
     }
     std::fprintf(stderr,
-                 "usage: hueloom_window_driver check | shape DPI | session | demo LINE | close\n");
+                 "usage: hueloom_window_driver check | shape DPI | session | demo LINE | send LINE | "
+                 "close\n");
     return 2;
 }
