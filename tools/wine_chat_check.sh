@@ -148,6 +148,22 @@ export XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY HUELOOM_WINE_BRIDGE
 
+# é and € on keys of their own before the program starts, so that xdotool
+# never remaps a key while the program is reading it (which can lose the character).
+cat >"$scratch/keys.py" <<'EOF'
+import ctypes
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                     ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+display = x.XOpenDisplay(None)
+x.XChangeKeyboardMapping(display, 248, 1, (ctypes.c_ulong * 2)(0x00E9, 0x20AC), 2)  # é, €
+x.XSync(display, 0)
+EOF
+python3 "$scratch/keys.py"
+
 # Closes a window as a window manager's close box does (WM_DELETE_WINDOW):
 # the bare virtual display has no window manager to ask.
 cat >"$scratch/close.py" <<'EOF'
@@ -228,6 +244,13 @@ quit_standin() {
     standin_pid=
 }
 
+# The lines posted, in the code page's bytes made readable: their text without tags.
+posted_texts() {
+    sed -n 's/^posted [^ ]* \[\(.*\)\]$/\1/p' | while read -r hex; do
+        xxd -r -p <<<"$hex" | iconv -f WINDOWS-1252 -t UTF-8 | sed 's/<[^>]*>//g'
+        echo
+    done
+}
 chat_lines() { grep -E '^(message|posted)' "$log"; }
 posted_count() { grep -c '^posted' "$log" 2>/dev/null; }
 wait_posted() {  # count, seconds
@@ -321,8 +344,14 @@ program_beside_chat_client() {
     ref_loaded=$(sed -n 1,10p <<<"$reference")
     ref_line=$(sed -n 11,20p <<<"$reference")
     ref_unload=$(sed -n 21,30p <<<"$reference")
-    expect "every message in order and every line byte for byte as hueloom.exe sends them" \
-        "$ref_loaded"$'\n'"$ref_line"$'\n'"$ref_line"$'\n'"$ref_unload" "$(chat_lines)"
+    local wanted="$ref_loaded"$'\n'"$ref_line"$'\n'"$ref_line"$'\n'"$ref_unload" got
+    got=$(chat_lines)
+    if [[ "$got" == "$wanted" ]]; then
+        pass "every message in order and every line byte for byte as hueloom.exe sends them"
+    else
+        fail "every message in order and every line byte for byte as hueloom.exe sends them" \
+            "wanted these lines posted:"$'\n'"$(posted_texts <<<"$wanted")"$'\n'"got:"$'\n'"$(posted_texts <<<"$got")"$'\n'"and $(grep -c . <<<"$got") messages and posts for $(grep -c . <<<"$wanted")"
+    fi
     sleep 1
     expect "no bridge is left" "" "$(bridges)"
     quit_standin
