@@ -327,6 +327,9 @@ program_beside_chat_client() {
     local before=$SECONDS
     click_at "$form" 28 208
     sleep 2
+    # What the preview strip says now, kept for a person to look at.
+    command -v import >/dev/null &&
+        import -window "$form" "$native/wine-chat-check-not-sent.png" 2>/dev/null
     expect "with its bridge killed, Send sends nothing and the program lives on" \
         "2 posts, running" "$(posted_count) posts, $(kill -0 "$program_pid" 2>/dev/null && echo running)"
     click_at "$form" 28 208
