@@ -84,3 +84,44 @@ windows_unlisted_imports() {
         tools/windows_imports.txt | sort -u)
     comm -23 <(windows_imports "$objdump" "$exe") <(printf '%s\n' "$allowed")
 }
+
+# --- the checks' verdicts --------------------------------------------------------
+# ok and FAIL lines, counted in passed and failed; tag names the architecture a
+# line is about. The last line of a check names it and the counts.
+passed=0
+failed=0
+tag=
+
+pass() {
+    passed=$((passed + 1))
+    echo "ok    $tag$1"
+}
+
+fail() {
+    failed=$((failed + 1))
+    echo "FAIL  $tag$1"
+    if [[ -n "${2:-}" ]]; then printf '%s\n' "$2" | sed 's/^/      /'; fi
+}
+
+# Passes when the two texts agree; otherwise shows both, and the file named
+# last (a program's own output) if there is one.
+expect() {
+    local what=$1 wanted=$2 got=$3 output=${4:-}
+    if [[ "$got" == "$wanted" ]]; then
+        pass "$what"
+        return
+    fi
+    local shown="wanted:"$'\n'"$wanted"$'\n'"got:"$'\n'"$got"
+    [[ -s "$output" ]] && shown+=$'\n'"output:"$'\n'"$(tail -n 20 "$output")"
+    fail "$what" "$shown"
+}
+
+# Ends the check named (as "windows check"), which began at $started: passes
+# only when something passed and nothing failed.
+check_finish() {
+    tag=
+    echo "$1: $((SECONDS - ${started:-0})) s"
+    echo "${1// /-}: $passed passed, $failed failed"
+    ((failed == 0 && passed > 0))
+    exit
+}

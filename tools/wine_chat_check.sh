@@ -19,41 +19,9 @@ native=$(realpath -m "${1:-build}")
 build64=$(realpath -m "${2:-build-windows}")
 build32="$build64-i686"
 started=$SECONDS
-passed=0
-failed=0
-tag=  # the architecture a line is about
 # The line typed into the window: é and € have their own bytes in code page 1252.
 line="Café 5€ over ten stops"
-
-pass() {
-    passed=$((passed + 1))
-    echo "ok    $tag$1"
-}
-
-fail() {
-    failed=$((failed + 1))
-    echo "FAIL  $tag$1"
-    if [[ -n "${2:-}" ]]; then printf '%s\n' "$2" | sed 's/^/      /'; fi
-}
-
-expect() {
-    local what=$1 wanted=$2 got=$3 output=${4:-}
-    if [[ "$got" == "$wanted" ]]; then
-        pass "$what"
-        return
-    fi
-    local shown="wanted:"$'\n'"$wanted"$'\n'"got:"$'\n'"$got"
-    [[ -s "$output" ]] && shown+=$'\n'"output:"$'\n'"$(tail -n 20 "$output")"
-    fail "$what" "$shown"
-}
-
-finish() {
-    tag=
-    echo "wine chat check: $((SECONDS - started)) s"
-    echo "wine-chat-check: $passed passed, $failed failed"
-    ((failed == 0 && passed > 0))
-    exit
-}
+finish() { check_finish "wine chat check"; }
 
 # --- what the check needs -------------------------------------------------------
 missing=()
