@@ -62,11 +62,11 @@ class ProtocolError : public Error {
 
 inline constexpr int kUnreachableErrorNumber = 1001;
 
-// What the user is told when a line meant for the chat under Wine could not go.
+// What the user is told, below "Not sent", when a line meant for the chat
+// under Wine could not go: short, so that the preview strip shows it whole.
 inline Error Unreachable(std::string_view why) {
     return Error(kUnreachableErrorNumber,
-                 "the chat under Wine could not be reached, so the line was not sent (" +
-                     std::string(why) + ")");
+                 "the chat under Wine could not be reached (" + std::string(why) + ")");
 }
 
 std::string Encode(const Message& message);
