@@ -139,10 +139,10 @@ bridge::Message BridgeProcess::Ask(const bridge::Message& request) {
 void BridgeProcess::Write(const std::string& bytes, Clock::time_point deadline) {
     std::size_t written = 0;
     while (written < bytes.size()) {
-        if (!Ready(input_, POLLOUT, deadline)) throw Failure("the bridge took no request in time");
+        if (!Ready(input_, POLLOUT, deadline)) throw Failure("bridge took no request in time");
         const ssize_t count = ::write(input_, bytes.data() + written, bytes.size() - written);
         if (count < 0 && errno != EAGAIN && errno != EINTR) {
-            throw Failure(errno == EPIPE ? "the bridge has ended" : SystemError("write", errno));
+            throw Failure(errno == EPIPE ? "bridge ended" : SystemError("write", errno));
         }
         if (count > 0) written += static_cast<std::size_t>(count);
     }
@@ -154,9 +154,9 @@ bridge::Message BridgeProcess::Read(Clock::time_point deadline) {
         if (std::optional<bridge::Message> message = bridge::TakeMessage(received_)) {
             return *std::move(message);
         }
-        if (!Ready(output_, POLLIN, deadline)) throw Failure("no answer from the bridge in time");
+        if (!Ready(output_, POLLIN, deadline)) throw Failure("bridge did not answer in time");
         const ssize_t count = ::read(output_, chunk, sizeof chunk);
-        if (count == 0) throw Failure("the bridge has ended");
+        if (count == 0) throw Failure("bridge ended");
         if (count < 0 && errno != EAGAIN && errno != EINTR) throw Failure(SystemError("read", errno));
         if (count > 0) received_.append(chunk, static_cast<std::size_t>(count));
     }
