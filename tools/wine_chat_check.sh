@@ -215,8 +215,8 @@ quit_standin() {
 # The lines posted, in the code page's bytes made readable: their text without tags.
 posted_texts() {
     sed -n 's/^posted [^ ]* \[\(.*\)\]$/\1/p' | while read -r hex; do
-        xxd -r -p <<<"$hex" | iconv -f WINDOWS-1252 -t UTF-8 | sed 's/<[^>]*>//g'
-        echo
+        python3 -c 'import sys; print(bytes.fromhex(sys.argv[1]).decode("cp1252", "replace"))' \
+            "$hex" | sed 's/<[^>]*>//g'
     done
 }
 chat_lines() { grep -E '^(message|posted)' "$log"; }
