@@ -1,14 +1,46 @@
-// The program on Qt: Form1 beside a stand-in chat client, in a window system
-// of the program's own, since the chat client cannot run here. The program
-// ends once the form has unloaded and the stand-in has been closed too.
+// The program on Qt: Form1 beside the chat client. Where the chat client runs
+// under Wine in the user's prefix, the chat link types into it there;
+// otherwise a stand-in chat room opens beside the form, in a window system of
+// the program's own. The program ends once the form has unloaded and the
+// stand-in, where there is one, has been closed too.
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <exception>
+#include <memory>
 
+#include "chatlink/chat_client_classes.h"
+#include "host/bridge/chat_routing_window_system.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "qt/qt_form1.h"
 #include "qt/qt_hosted_window.h"
 #include "qt/qt_toolkit.h"
 #include "standin/standin_chat_client.h"
+#include "winelink/wine_chat.h"
+
+namespace {
+
+// Where this build was told the bridges are: installed, and built beside it.
+hueloom::BridgePlaces BuiltInBridges() {
+    hueloom::BridgePlaces places;
+    places.installed = HUELOOM_INSTALLED_BRIDGES;
+    places.built64 = HUELOOM_BUILT_BRIDGE_WIN64;
+    places.built32 = HUELOOM_BUILT_BRIDGE_WIN32;
+    return places;
+}
+
+// Whether the chat client runs under Wine now. A bridge that fails here
+// leaves the stand-in to open; the first Send then tells the user why.
+bool ChatClientUnderWine(hueloom::WineChat& wine) {
+    try {
+        return wine.ChatClientRunning();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "hueloom: %s\n", failure.what());
+        return false;
+    }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -19,14 +51,23 @@ int main(int argc, char* argv[]) {
     hueloom::QtToolkit toolkit;
     hueloom::ScopedToolkit useToolkit(toolkit);
 
-    hueloom::InProcessWindowSystem windows(hueloom::CallRecording::kOff);
+    hueloom::InProcessWindowSystem home(hueloom::CallRecording::kOff);
+    hueloom::WineChat wine(hueloom::WineChatSettings::FromEnvironment(BuiltInBridges()),
+                           hueloom::kChatFrameClass);
+    hueloom::ChatRoutingWindowSystem windows(home, wine);
     hueloom::ScopedWindowSystem useWindows(windows);
-    hueloom::StandinChatClient chatClient(windows);
-    chatClient.show();
+    std::unique_ptr<hueloom::StandinChatClient> chatClient;
+    if (!ChatClientUnderWine(wine)) {
+        chatClient = std::make_unique<hueloom::StandinChatClient>(home);
+        chatClient->show();
+    }
 
     QWidget* form = hueloom::NewQtForm1();
-    hueloom::HostTopLevelWindow(windows, *form, "HueloomForm", "Hueloom 2.0");
+    hueloom::HostTopLevelWindow(home, *form, "HueloomForm", "Hueloom 2.0");
     form->show();
     // The form deletes itself once unloaded; the last window closed ends the loop.
-    return application.exec();
+    const int status = application.exec();
+    // The bridge's input closed, so that it ends with the program.
+    wine.Stop();
+    return status;
 }

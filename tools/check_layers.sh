@@ -10,20 +10,21 @@ cd "$root"
 
 # Bottom to top. An include must reach a strictly lower floor, or stay in its folder.
 declare -A floor=(
-    [host]=1 [host/inprocess]=2
+    [host]=1 [host/inprocess]=2 [host/bridge]=2
     [fade]=3 [preview]=3 [chatlink]=3
     [app]=4
     [qt]=5 [win32]=5
-    [standin]=6 [cli]=6
+    [standin]=6 [cli]=6 [winelink]=6
     [programs]=7
     [tests]=8 [bench]=8 [tools]=8
 )
 # The only files outside app/ and the tests that may name Form1: where a front end makes it.
 form1_makers=" qt/qt_form1.cpp win32/win32_form1.cpp "
 
-folder_of() {  # sets folder: host/inprocess, else the path's first component
+folder_of() {  # sets folder: host/inprocess or host/bridge, else the path's first component
     case $1 in
         host/inprocess/*) folder=host/inprocess ;;
+        host/bridge/*) folder=host/bridge ;;
         */*) folder=${1%%/*} ;;
         *) folder=. ;;
     esac

@@ -26,7 +26,8 @@ expected=$(
         "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
         usr/share/man/man1/hueloom.1.gz usr/share/man/man1/hueloom-fade.1.gz \
         usr/share/doc/hueloom/copyright usr/share/doc/hueloom/changelog.Debian.gz \
-        usr/share/lintian/overrides/hueloom
+        usr/share/lintian/overrides/hueloom \
+        usr/lib/hueloom/win64/hueloom-wine-bridge.exe usr/lib/hueloom/win32/hueloom-wine-bridge.exe
     for size in 16 32 48 64 128 256; do
         echo "usr/share/icons/hicolor/${size}x$size/apps/$id.png"
     done
@@ -51,6 +52,13 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     [[ -z $warnings ]] || fail "man --warnings, ${page##*/}: $warnings"
 done
+
+# The bridges, each for its kind of prefix, where the packaged program looks for them.
+for arch in win64:x86-64 win32:80386; do
+    bridge=$root/usr/lib/hueloom/${arch%%:*}/hueloom-wine-bridge.exe
+    file -b "$bridge" | grep -q "PE32.*(console).*${arch#*:}" || fail "${bridge#"$root"/}: $(file -b "$bridge")"
+done
+grep -qaF /usr/lib/hueloom "$root/usr/bin/hueloom" || fail "hueloom does not look for the bridges in /usr/lib/hueloom"
 
 # No error and no warning; the warnings that are justified are overridden
 # in the package itself (packaging/deb/lintian-overrides), with the reason.

@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(render_fuzzer fade_fuzzer hex_fuzzer chatlink_fuzzer stops_fuzzer utf8_fuzzer format_fuzzer)
+targets=(render_fuzzer fade_fuzzer hex_fuzzer chatlink_fuzzer bridge_fuzzer stops_fuzzer utf8_fuzzer format_fuzzer)
 build=${HUELOOM_FUZZ_BUILD:-build-fuzz}
 jobs=$(nproc)
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1}

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian package, dist/hueloom_2.0-1_amd64.deb: the two programs built
-# for release with Debian's own hardening flags, laid out by the install rules
-# and packed by CPack, which works the dependencies out from the binaries.
+# for release with Debian's own hardening flags, and the bridges to the chat
+# client under Wine cross-built for 64- and 32-bit prefixes, laid out by the
+# install rules and packed by CPack, which works the dependencies out from the
+# binaries.
 # tools/deb_check.sh checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,9 +12,21 @@ for tool in scdoc dpkg-shlibdeps dpkg-buildflags file; do
     command -v "$tool" >/dev/null || { bash tools/setup.sh test; break; }
 done
 build=build-deb
+# The bridges to the chat client under Wine first, for both kinds of prefix:
+# Windows console programs, cross-built without the window.
+bridges=()
+for arch in x86_64 i686; do
+    bridge_build="$build-bridge-$arch"
+    cmake -S . -B "$bridge_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-$arch.cmake" -DHUELOOM_BUILD_APP=OFF \
+        -DHUELOOM_BUILD_TESTS=OFF -DHUELOOM_BUILD_BENCH=OFF -DHUELOOM_INSTALL=OFF >/dev/null
+    cmake --build "$bridge_build" -j "$(nproc)" --target hueloom-wine-bridge >/dev/null
+    bridges+=("$PWD/$bridge_build/winelink/hueloom-wine-bridge.exe")
+done
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DHUELOOM_BUILD_TESTS=OFF -DHUELOOM_BUILD_BENCH=OFF \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DHUELOOM_BUILD_TESTS=OFF -DHUELOOM_BUILD_BENCH=OFF -DHUELOOM_INSTALL_WINE_BRIDGES=ON \
+    -DHUELOOM_WINE_BRIDGE_WIN64="${bridges[0]}" -DHUELOOM_WINE_BRIDGE_WIN32="${bridges[1]}" \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 # The manual pages carry the release's date, not the build's.

@@ -12,7 +12,6 @@ build64=$(realpath -m "${1:-build-windows}")
 build32="$build64-i686"
 started=$SECONDS
 tag=  # the architecture a line is about
-source tests/win32/verdicts.sh
 
 finish() {
     tag=
@@ -64,7 +63,6 @@ cross_build() {
         pass "cross build of the stand-in, the sender, hueloom.exe, its driver and the fader ($((SECONDS - built)) s)"
         return 0
     fi
-    # Without utf8proc's source (fetched from Debian's archive) the fader has no target.
     fail "cross build of the stand-in, the sender, hueloom.exe, its driver and the fader" \
         "$(grep -A2 'utf8proc' "$build/check-build.log"; tail -n 30 "$build/check-build.log")"
     return 1

@@ -95,3 +95,19 @@ windows_unlisted_imports() {
         tools/windows_imports.txt | sort -u)
     comm -23 <(windows_imports "$objdump" "$exe") <(printf '%s\n' "$allowed")
 }
+
+# --- the checks' verdicts --------------------------------------------------------
+# ok and FAIL lines, counted in passed and failed, from their one home; tag
+# names the architecture a line is about.
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/win32/verdicts.sh"
+tag=
+
+# Ends the check named (as "windows check"), which began at $started: passes
+# only when something passed and nothing failed.
+check_finish() {
+    tag=
+    echo "$1: $((SECONDS - ${started:-0})) s"
+    echo "${1// /-}: $passed passed, $failed failed"
+    ((failed == 0 && passed > 0))
+    exit
+}

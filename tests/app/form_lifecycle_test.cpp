@@ -6,6 +6,8 @@
 
 #include "app/form1_design.h"
 #include "form_fixture.h"
+#include "host/bridge/bridge_protocol.h"
+#include "host/bridge/chat_routing_window_system.h"
 #include "host/forms.h"
 
 namespace hueloom::testing {
@@ -125,6 +127,32 @@ TEST(FormLifecycle, ACloseDuringActivationSkipsTheShaping) {
 }
 
 // The builder makes every control of the design in order and passes the tab order.
+// The chat under Wine out of reach (its bridge gone): Send keeps the line and
+// says why, and no failed announcement keeps the window from closing.
+TEST(FormLifecycle, AChatOutOfReachNeverKeepsTheWindowOpen) {
+    FormFixture f;
+    struct OutOfReach final : ChatElsewhere {
+        bool ChatClientRunning() override { throw bridge::Unreachable("bridge ended"); }
+        WindowSystem& Windows() override { return none; }
+        InProcessWindowSystem none;
+    } away;
+    ChatRoutingWindowSystem routing(f.windows, away);
+    ScopedWindowSystem useRouting(routing);
+
+    f.Window().Show();
+    f.Text1().SetText(u"kept");
+    f.Box("Picture1").surface().ops.clear();
+    f.Click();
+    EXPECT_TRUE(f.LinesSent().empty());
+    EXPECT_EQ(f.Text1().text(), u"kept");
+    EXPECT_EQ(PrintedText(f.Box("Picture1").surface().ops),
+              "Not sent: an error stopped Send."
+              "Error: the chat under Wine could not be reached (bridge ended)");
+    f.Window().UserClose();
+    EXPECT_TRUE(f.Window().closed());
+    EXPECT_TRUE(Forms().empty());
+}
+
 TEST(FormLifecycle, EveryControlIsBuiltFromTheDesign) {
     FormFixture f;
     ASSERT_EQ(f.controls.made().size(), 52u);

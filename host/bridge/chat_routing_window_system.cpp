@@ -1,0 +1,83 @@
+// Routing each call to home or to the chat client elsewhere.
+#include "host/bridge/chat_routing_window_system.h"
+
+namespace hueloom {
+
+std::string ChatRoutingWindowSystem::ToAnsiCodePage(std::u16string_view text) {
+    lineGoesElsewhere_ = false;
+    lineGoesElsewhere_ = elsewhere_.ChatClientRunning();
+    return lineGoesElsewhere_ ? elsewhere_.Windows().ToAnsiCodePage(text)
+                              : home_.ToAnsiCodePage(text);
+}
+
+bool ChatRoutingWindowSystem::IsElsewhere(Hwnd window) const {
+    return (window & kElsewhereBit) != 0 && (window & ~kElsewhereBit) < elsewhereWindows_.size();
+}
+
+bool ChatRoutingWindowSystem::GoesElsewhere(Hwnd first, Hwnd second) const {
+    if (first != 0) return IsElsewhere(first);
+    if (second != 0) return IsElsewhere(second);
+    return lineGoesElsewhere_;
+}
+
+Hwnd ChatRoutingWindowSystem::FromElsewhere(Hwnd window) {
+    if (window == 0) return 0;
+    const auto [known, added] = elsewhereNumbers_.try_emplace(
+        window, static_cast<Hwnd>(elsewhereWindows_.size()) | kElsewhereBit);
+    if (added) elsewhereWindows_.push_back(window);
+    return known->second;
+}
+
+// A handle of the other side names no window here: it goes as one that matches none.
+Hwnd ChatRoutingWindowSystem::ToElsewhere(Hwnd window) const {
+    return IsElsewhere(window) ? elsewhereWindows_[window & ~kElsewhereBit] : 0;
+}
+
+Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const {
+    return IsElsewhere(window) ? 0 : window;
+}
+
+Hwnd ChatRoutingWindowSystem::FindWindowA(const char* className, const char* windowName) {
+    if (!lineGoesElsewhere_) return home_.FindWindowA(className, windowName);
+    return FromElsewhere(elsewhere_.Windows().FindWindowA(className, windowName));
+}
+
+Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                                            const char* windowName) {
+    if (!GoesElsewhere(parent, childAfter)) {
+        return home_.FindWindowExA(ToHome(parent), ToHome(childAfter), className, windowName);
+    }
+    return FromElsewhere(elsewhere_.Windows().FindWindowExA(
+        ToElsewhere(parent), ToElsewhere(childAfter), className, windowName));
+}
+
+std::intptr_t ChatRoutingWindowSystem::SendMessageA(Hwnd window, std::uint32_t message,
+                                                    std::uintptr_t wParam, std::intptr_t lParam) {
+    if (!GoesElsewhere(window)) return home_.SendMessageA(ToHome(window), message, wParam, lParam);
+    return elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
+}
+
+bool ChatRoutingWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx,
+                                           int cy, std::uint32_t flags) {
+    return home_.SetWindowPos(window, insertAfter, x, y, cx, cy, flags);
+}
+
+Hrgn ChatRoutingWindowSystem::CreatePolygonRgn(const Point* points, int count, int fillMode) {
+    return home_.CreatePolygonRgn(points, count, fillMode);
+}
+
+Hrgn ChatRoutingWindowSystem::CreateRectRgn(int left, int top, int right, int bottom) {
+    return home_.CreateRectRgn(left, top, right, bottom);
+}
+
+int ChatRoutingWindowSystem::CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) {
+    return home_.CombineRgn(destination, source1, source2, mode);
+}
+
+int ChatRoutingWindowSystem::SetWindowRgn(Hwnd window, Hrgn region, bool redraw) {
+    return home_.SetWindowRgn(window, region, redraw);
+}
+
+bool ChatRoutingWindowSystem::DeleteObject(Hrgn region) { return home_.DeleteObject(region); }
+
+}  // namespace hueloom

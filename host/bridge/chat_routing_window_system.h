@@ -1,0 +1,67 @@
+// The Linux program's window system: its own window and the stand-in chat
+// room at home, and the chat client elsewhere (under Wine). The form's calls
+// (topmost band, region) stay at home; each line the chat link sends goes to
+// the chat client elsewhere when one runs there, and home otherwise.
+#pragma once
+
+#include <unordered_map>
+#include <vector>
+
+#include "host/window_system.h"
+
+namespace hueloom {
+
+// Where a chat client may run besides home.
+class ChatElsewhere {
+  public:
+    virtual ~ChatElsewhere() = default;
+    // Whether the chat client runs there now. Raises an Error when that
+    // cannot be found out, and the line then goes nowhere.
+    virtual bool ChatClientRunning() = 0;
+    virtual WindowSystem& Windows() = 0;
+};
+
+class ChatRoutingWindowSystem final : public WindowSystem {
+  public:
+    ChatRoutingWindowSystem(WindowSystem& home, ChatElsewhere& elsewhere)
+        : home_(home), elsewhere_(elsewhere) {}
+
+    // The chat link converts its line first: that is where the line's way is
+    // chosen, and the text converted by the code page of the side it goes to.
+    std::string ToAnsiCodePage(std::u16string_view text) override;
+
+    // A call goes to the side of the first window it names (the parent, else
+    // the window to continue after); one that names none goes the line's way.
+    Hwnd FindWindowA(const char* className, const char* windowName) override;
+    Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                       const char* windowName) override;
+    std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+
+    bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    Hrgn CreatePolygonRgn(const Point* points, int count, int fillMode) override;
+    Hrgn CreateRectRgn(int left, int top, int right, int bottom) override;
+    int CombineRgn(Hrgn destination, Hrgn source1, Hrgn source2, int mode) override;
+    int SetWindowRgn(Hwnd window, Hrgn region, bool redraw) override;
+    bool DeleteObject(Hrgn region) override;
+
+    // Handles of windows elsewhere carry this bit, numbered in the order they
+    // were first seen, so that they never meet a handle of home.
+    static constexpr Hwnd kElsewhereBit = 0x80000000u;
+
+  private:
+    bool IsElsewhere(Hwnd window) const;
+    Hwnd FromElsewhere(Hwnd window);
+    Hwnd ToElsewhere(Hwnd window) const;
+    Hwnd ToHome(Hwnd window) const;
+    bool GoesElsewhere(Hwnd first, Hwnd second = 0) const;
+
+    WindowSystem& home_;
+    ChatElsewhere& elsewhere_;
+    bool lineGoesElsewhere_ = false;
+    std::vector<Hwnd> elsewhereWindows_;  // by number
+    std::unordered_map<Hwnd, Hwnd> elsewhereNumbers_;
+};
+
+}  // namespace hueloom
