@@ -1,6 +1,7 @@
 // The rules every front end follows alike: the drag rule, a form window's
 // Activate once and closed for good, the containers and the tab order, and
-// where a drawing surface's pen may draw.
+// where a drawing surface's pen may draw, and what a picture box tells a
+// screen reader.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/control_help.h"
 #include "host/form_window_rules.h"
 #include "host/made_controls.h"
 #include "host/pen_place.h"
@@ -124,6 +126,15 @@ TEST(PenPlace, InkReachesTheAreaWithAFontHeightOfSlackAndNeverFromNaN) {
     for (const auto& [x, y] : offTheMap) {
         EXPECT_FALSE(InkCanReach(x, y, 16, 200, 40, [] { return 1.0e30; })) << x << ", " << y;
     }
+}
+
+TEST(PictureBoxValue, TheColourOrTheDrawnTextAsTheDesignSays) {
+    const std::u16string drawn = u"Hello";
+    const std::int32_t orange = 0x0080FF;  // red in the low byte
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kColour, orange, &drawn), u"#FF8000");
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kDrawnText, orange, &drawn), u"Hello");
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kDrawnText, orange, nullptr), u"");
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kNone, orange, &drawn), u"");
 }
 
 }  // namespace
