@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/form_identity.h"
+
 namespace hueloom {
 namespace {
 
@@ -142,7 +144,7 @@ constexpr std::string_view kTabOrder[] = {
 
 }  // namespace
 
-const FormDesign kForm1{"Form1", u"Hueloom 2.0", {2850, 2325, 6030, 3255}};
+const FormDesign kForm1{"Form1", kFormCaptionUtf16, {2850, 2325, 6030, 3255}};
 
 std::span<const ControlDesign> Form1Controls() { return kControls; }
 

@@ -20,6 +20,20 @@ std::u16string ValueHelp(int value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
+std::u16string PictureBoxValue(AccessibleValue value, std::int32_t colour,
+                               const std::u16string* drawnText) {
+    switch (value) {
+        case AccessibleValue::kColour:
+            return ColourHelp(colour);
+        case AccessibleValue::kDrawnText:
+            return drawnText != nullptr ? *drawnText : std::u16string();
+        case AccessibleValue::kPosition:
+        case AccessibleValue::kNone:
+            break;
+    }
+    return {};
+}
+
 void DrawnText::Clear() {
     text_.clear();
     boxes_.clear();

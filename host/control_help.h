@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/control_design.h"
+
 namespace hueloom {
 
 // A packed colour value (red in the low byte) as "#RRGGBB", upper-case digits.
@@ -16,6 +18,12 @@ std::u16string ColourHelp(std::int32_t colour);
 
 // A value in decimal digits.
 std::u16string ValueHelp(int value);
+
+// What a picture box tells a screen reader as its value, by what its design
+// says it carries: the colour it shows, or the text drawn on it (drawnText is
+// null while nothing has been drawn).
+std::u16string PictureBoxValue(AccessibleValue value, std::int32_t colour,
+                               const std::u16string* drawnText);
 
 // Where one character of drawn text lies, in the surface's pixels.
 struct CharacterBox {

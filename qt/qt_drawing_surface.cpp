@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/control_design.h"
+#include "host/pen_place.h"
 #include "qt/qt_colour.h"
 #include "qt/qt_glyph_widths.h"
 
@@ -51,8 +52,9 @@ std::int16_t QtDrawingSurface::ScaleMode() { return scaleMode_; }
 
 void QtDrawingSurface::SetScaleMode(std::int16_t mode) { scaleMode_ = mode; }
 
+// The surface's images are at the design's 96 dots per inch.
 double QtDrawingSurface::UnitsPerPixel() const {
-    return scaleMode_ == kScaleModeTwips ? kTwipsPerPixel : 1.0;
+    return hueloom::UnitsPerPixel(scaleMode_, kDesignDpi);
 }
 
 void QtDrawingSurface::SetFontName(std::u16string_view name) {
@@ -128,9 +130,9 @@ void QtDrawingSurface::Cls() {
     widget_.update();
 }
 
-void QtDrawingSurface::SetCurrentX(float x) { currentX_ = static_cast<float>(x / UnitsPerPixel()); }
+void QtDrawingSurface::SetCurrentX(float x) { currentX_ = PenPixels(x, UnitsPerPixel()); }
 
-void QtDrawingSurface::SetCurrentY(float y) { currentY_ = static_cast<float>(y / UnitsPerPixel()); }
+void QtDrawingSurface::SetCurrentY(float y) { currentY_ = PenPixels(y, UnitsPerPixel()); }
 
 // Each character's advance, so a screen reader can find where it was drawn.
 void QtDrawingSurface::KeepDrawnText(std::u16string_view text) {
@@ -153,12 +155,11 @@ void QtDrawingSurface::Print(std::u16string_view text) {
     hasDrawing_ = true;
     if (text.empty() || image_.isNull()) return;
     const qreal x = currentX_, y = currentY_;
-    // Ink can overhang the advance box (italics, accents); a font height of
-    // slack on every side keeps every glyph that could touch the image.
-    const qreal slack = widths_->Height();
-    if (x - slack >= area_.width() || y - slack >= area_.height() || y + 2 * slack <= 0) return;
     const QString string = ToQString(text);
-    if (x < 0 && x + widths_->Advance(string) + slack <= 0) return;
+    if (!InkCanReach(x, y, widths_->Height(), area_.width(), area_.height(),
+                     [&] { return widths_->Advance(string); })) {
+        return;
+    }
 
     QPainter painter(&image_);
     painter.setFont(font_);

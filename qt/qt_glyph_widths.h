@@ -4,10 +4,10 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
-#include <array>
 #include <map>
 #include <memory>
-#include <unordered_map>
+
+#include "host/glyph_advances.h"
 
 class QFont;
 
@@ -34,10 +34,8 @@ class GlyphWidths {
         Table(const QFont& font, const QImage& device);
         QFontMetricsF metrics;
         qreal ascent, height;
-        std::array<qreal, 128> ascii;  // negative: not measured yet
-        std::unordered_map<char16_t, qreal> others;
+        GlyphAdvances advances;
     };
-    static constexpr std::size_t kMaxTables = 16;
 
     QImage device_;  // a one-pixel image, only for its resolution
     std::map<QString, std::unique_ptr<Table>> tables_;

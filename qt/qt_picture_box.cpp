@@ -120,16 +120,8 @@ void QtPictureBox::AnnounceDrawnText() {
 }
 
 QString QtPictureBox::accessibleValueText() const {
-    switch (accessibleValue_) {
-        case AccessibleValue::kColour:
-            return QString::fromStdU16String(ColourHelp(colour_));
-        case AccessibleValue::kDrawnText:
-            return surface_ ? QString::fromStdU16String(surface_->drawnText()) : QString();
-        case AccessibleValue::kPosition:
-        case AccessibleValue::kNone:
-            break;
-    }
-    return {};
+    return QString::fromStdU16String(
+        PictureBoxValue(accessibleValue_, colour_, surface_ ? &surface_->drawnText() : nullptr));
 }
 
 void QtPictureBox::paintEvent(QPaintEvent* event) {

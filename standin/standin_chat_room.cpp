@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "chatlink/chat_client_classes.h"
 #include "host/windows_1252.h"
 
 namespace hueloom {
@@ -21,20 +20,30 @@ StandinChatRoom::StandinChatRoom(InProcessWindowSystem& windowSystem, Events eve
     frame_ = windowSystem_.AddWindow(0, kChatFrameClass, "Stand-in chat client");
     area_ = windowSystem_.AddWindow(frame_, kChatAreaClass);
     room_ = windowSystem_.AddWindow(area_, kChatRoomClass, "Stand-in chat room");
-    // Each new window goes in front of its siblings, so the last icon is made first.
+    // Each new window goes in front of its siblings, so the last child is made first.
     icons_.resize(kStandinIconCount);
-    for (std::size_t index = kStandinIconCount; index-- > 0;) {
-        WindowCallbacks icon;
-        icon.onMessage = [this, index](std::uint32_t message, std::uintptr_t, std::intptr_t) {
+    for (auto child = kChatRoomChildren.rbegin(); child != kChatRoomChildren.rend(); ++child) {
+        AddRoomChild(*child);
+    }
+}
+
+void StandinChatRoom::AddRoomChild(const ChatRoomChild& child) {
+    WindowCallbacks callbacks;
+    if (child.kind == ChatRoomChildKind::kIcon) {
+        const auto index = static_cast<std::size_t>(child.icon - 1);
+        callbacks.onMessage = [this, index](std::uint32_t message, std::uintptr_t, std::intptr_t) {
             return OnIconMessage(icons_[index], message);
         };
-        icons_[index] = windowSystem_.AddWindow(room_, kChatIconClass, {}, std::move(icon));
+        icons_[index] = windowSystem_.AddWindow(room_, child.className, {}, std::move(callbacks));
+    } else if (child.kind == ChatRoomChildKind::kInput) {
+        callbacks.onMessage = [this](std::uint32_t message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+            return OnInputBoxMessage(message, wParam, lParam);
+        };
+        inputBox_ = windowSystem_.AddWindow(room_, child.className, {}, std::move(callbacks));
+    } else {
+        windowSystem_.AddWindow(room_, child.className);
     }
-    WindowCallbacks input;
-    input.onMessage = [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-        return OnInputBoxMessage(message, wParam, lParam);
-    };
-    inputBox_ = windowSystem_.AddWindow(room_, kChatInputClass, {}, std::move(input));
 }
 
 StandinChatRoom::~StandinChatRoom() { windowSystem_.DestroyWindow(frame_); }

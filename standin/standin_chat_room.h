@@ -8,17 +8,17 @@
 #include <string_view>
 #include <vector>
 
-#include "chatlink/chat_client_classes.h"
+#include "chatlink/chat_client_tree.h"
 #include "host/inprocess/in_process_window_system.h"
 
 namespace hueloom {
 
-inline constexpr int kStandinIconCount = 8;
+inline constexpr int kStandinIconCount = kChatIconCount;
 inline constexpr int kStandinSendIcon =
     kChatSendIconPosition;  // in the window system's child order
 
-// Registers "aol frame25" > "mdiclient" > "aol child" with one "richcntl" input
-// box and eight "_aol_icon" buttons, and removes them again on destruction.
+// Registers the chat client's window tree (chatlink/chat_client_tree.h), and
+// removes it again on destruction.
 // The window system must outlive this object.
 class StandinChatRoom {
   public:
@@ -47,6 +47,7 @@ class StandinChatRoom {
     void PressIcon(Hwnd icon);
 
   private:
+    void AddRoomChild(const ChatRoomChild& child);
     std::intptr_t OnInputBoxMessage(std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam);
     std::intptr_t OnIconMessage(Hwnd icon, std::uint32_t message);

@@ -25,9 +25,10 @@ fi
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$build/win32/hueloom.exe" "$stage/"
-# The text is read on Windows: CR LF line ends.
-sed 's/$/\r/' >"$stage/README.txt" <<'TEXT'
-Hueloom 2.0
+# The text is read on Windows: CR LF line ends. Its title is the window's caption.
+caption=$(sed -n 's/^#define HUELOOM_FORM_CAPTION "\(.*\)"$/\1/p' app/form_identity.h)
+sed 's/$/\r/' >"$stage/README.txt" <<TEXT
+$caption
 
 Hueloom sits beside your chat client and sends a line with its colours fading
 from stop to stop.

@@ -26,7 +26,8 @@ program=$!
 trap 'kill "$program" 2>/dev/null || true' EXIT
 
 window_named() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
-form=$(window_named "Hueloom 2.0")
+caption=$(sed -n 's/^#define HUELOOM_FORM_CAPTION "\(.*\)"$/\1/p' app/form_identity.h)
+form=$(window_named "$caption")
 chat=$(window_named "Stand-in chat room")
 sleep 1  # the start announcement has been sent once both windows are up
 

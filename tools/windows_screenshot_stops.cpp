@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "app/form1_design.h"
+#include "app/form_identity.h"
+#include "win32/win32_messages.h"
 
 namespace hueloom {
 namespace {
@@ -28,7 +30,7 @@ constexpr int kStops[10][3] = {{255, 0, 0},   {255, 140, 0}, {240, 220, 0}, {40,
 // band and takes its region once its announcement is out.
 HWND WaitForStartedWindow() {
     for (int tries = 0; tries < 600; ++tries) {
-        const HWND window = ::FindWindowW(nullptr, L"Hueloom 2.0");
+        const HWND window = ::FindWindowW(nullptr, win32::Wide(kFormCaptionUtf16));
         const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
         const bool started = window != nullptr &&
                              (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
@@ -79,7 +81,7 @@ int SetStopsAndSend(const std::wstring& line) {
 }
 
 int Close() {
-    const HWND window = ::FindWindowW(nullptr, L"Hueloom 2.0");
+    const HWND window = ::FindWindowW(nullptr, win32::Wide(kFormCaptionUtf16));
     if (window == nullptr) return 1;
     ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     for (int tries = 0; tries < 400 && ::IsWindow(window); ++tries) ::Sleep(50);

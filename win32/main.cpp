@@ -12,6 +12,7 @@
 #include <exception>
 #include <string>
 
+#include "app/form_identity.h"
 #include "win32/keystroke_timing.h"
 #include "win32/win32_form1.h"
 #include "win32/win32_form_window.h"
@@ -41,7 +42,7 @@ struct ScopedCom {
 };
 
 void ShowError(const char* what) {
-    ::MessageBoxA(nullptr, what, "Hueloom 2.0", MB_OK | MB_ICONERROR);
+    ::MessageBoxA(nullptr, what, hueloom::kFormCaption, MB_OK | MB_ICONERROR);
 }
 
 }  // namespace

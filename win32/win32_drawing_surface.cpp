@@ -7,17 +7,11 @@
 #include <cwchar>
 #include <stdexcept>
 
-#include "host/control_design.h"
+#include "host/pen_place.h"
 #include "win32/win32_dpi.h"
 #include "win32/win32_messages.h"
 
 namespace hueloom {
-namespace {
-
-// GDI takes ints: a pen far off the bitmap is simply not drawn.
-constexpr float kFarAway = 1.0e6F;
-
-}  // namespace
 
 GdiDrawingSurface::GdiDrawingSurface(HWND window, const COLORREF& backColor)
     : window_(window), backColor_(backColor), dc_(::CreateCompatibleDC(nullptr)) {
@@ -48,7 +42,7 @@ void GdiDrawingSurface::RefreshMetrics() {
 }
 
 double GdiDrawingSurface::UnitsPerPixel() const {
-    return scaleMode_ == kScaleModeTwips ? static_cast<double>(kTwipsPerInch) / dpi_ : 1.0;
+    return hueloom::UnitsPerPixel(scaleMode_, dpi_);
 }
 
 void GdiDrawingSurface::SetFontName(std::u16string_view name) {
@@ -95,8 +89,7 @@ GdiDrawingSurface::Font& GdiDrawingSurface::CurrentFont() {
         current_ = found->get();
         return *current_;
     }
-    // Markup that cycles through many faces must not grow this without end.
-    if (fonts_.size() >= kMaxFonts) {
+    if (fonts_.size() >= kMaxKeptFonts) {
         DrawRun();  // it draws in one of them
         ::SelectObject(dc_, originalFont_);
         selected_ = nullptr;
@@ -122,7 +115,6 @@ GdiDrawingSurface::Font& GdiDrawingSurface::CurrentFont() {
         font->handle = ::CreateFontIndirectW(&description);
     }
     if (font->handle == nullptr) throw std::runtime_error("cannot make a font");
-    font->ascii.fill(-1);
     fonts_.push_back(std::move(font));
     current_ = fonts_.back().get();
     Select(*current_);
@@ -152,14 +144,9 @@ float GdiDrawingSurface::Extent(const Font& font, std::u16string_view text) {
 }
 
 float GdiDrawingSurface::Advance(Font& font, char16_t character) {
-    if (character < font.ascii.size()) {
-        float& width = font.ascii[character];
-        if (width < 0) width = Extent(font, std::u16string_view(&character, 1));
-        return width;
-    }
-    auto [entry, added] = font.others.try_emplace(character, 0.0F);
-    if (added) entry->second = Extent(font, std::u16string_view(&character, 1));
-    return entry->second;
+    return static_cast<float>(font.advances.Advance(character, [&](char16_t measured) {
+        return static_cast<double>(Extent(font, std::u16string_view(&measured, 1)));
+    }));
 }
 
 void GdiDrawingSurface::SetForeColor(std::int32_t colour) {
@@ -221,13 +208,9 @@ void GdiDrawingSurface::Cls() {
     Invalidate();
 }
 
-void GdiDrawingSurface::SetCurrentX(float x) {
-    currentX_ = static_cast<float>(x / UnitsPerPixel());
-}
+void GdiDrawingSurface::SetCurrentX(float x) { currentX_ = PenPixels(x, UnitsPerPixel()); }
 
-void GdiDrawingSurface::SetCurrentY(float y) {
-    currentY_ = static_cast<float>(y / UnitsPerPixel());
-}
+void GdiDrawingSurface::SetCurrentY(float y) { currentY_ = PenPixels(y, UnitsPerPixel()); }
 
 // The character joins the run when it goes where the run ends, in its font
 // and colour: its advance is what the run's next character is placed by.
@@ -262,16 +245,8 @@ void GdiDrawingSurface::Print(std::u16string_view text) {
     Font& font = CurrentFont();
     const float x = currentX_;
     const float y = currentY_;
-    // Ink can overhang the advance box (italics, accents): a font height of
-    // slack on every side keeps every glyph that could touch the bitmap. The
-    // tests are written so that a pen at NaN draws nothing.
-    const auto slack = static_cast<float>(font.height);
-    if (!(x < size_.cx + slack && y < size_.cy + slack && y + 2 * slack > 0)) return;
-    if (!(x > -kFarAway && y > -kFarAway)) return;
-    if (x < 0) {
-        const float width = text.size() == 1 ? Advance(font, text[0]) : Extent(font, text);
-        if (x + width + slack <= 0) return;
-    }
+    const auto width = [&] { return text.size() == 1 ? Advance(font, text[0]) : Extent(font, text); };
+    if (!InkCanReach(x, y, font.height, size_.cx, size_.cy, width)) return;
     const auto left = static_cast<int>(std::lround(x));
     const auto top = static_cast<int>(std::lround(y));
     Invalidate();

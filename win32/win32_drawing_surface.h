@@ -2,14 +2,13 @@
 // bitmap, which the box copies to the screen when it paints.
 #pragma once
 
-#include <array>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "host/control_help.h"
 #include "host/drawing_surface.h"
+#include "host/glyph_advances.h"
 #include "win32/win32_handles.h"
 
 namespace hueloom {
@@ -72,8 +71,7 @@ class GdiDrawingSurface final : public DrawingSurface {
         FontStyle style;
         HFONT handle = nullptr;
         int height = 0;
-        std::array<float, 128> ascii;  // negative: not measured yet
-        std::unordered_map<char16_t, float> others;
+        GlyphAdvances advances;
     };
     // Characters printed one after another in one font and colour, each
     // where the one before it ended, not yet drawn.
@@ -85,8 +83,6 @@ class GdiDrawingSurface final : public DrawingSurface {
         std::wstring text;
         std::vector<INT> advances;
     };
-    static constexpr std::size_t kMaxFonts = 16;
-
     double UnitsPerPixel() const;
     Font& CurrentFont();
     void Select(const Font& font);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/form_identity.h"
 #include "host/forms.h"
 #include "host/window_shape.h"
 #include "win32/win32_dpi.h"
@@ -13,7 +14,6 @@
 namespace hueloom {
 namespace {
 
-constexpr wchar_t kClassName[] = L"HueloomForm";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 constexpr int kIconResource = 1;
@@ -49,7 +49,7 @@ void Win32FormWindow::RegisterWindowClass() {
         windowClass.hIconSm = static_cast<HICON>(
             ::LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                          ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
-        windowClass.lpszClassName = kClassName;
+        windowClass.lpszClassName = win32::Wide(kFormClassUtf16);
         return ::RegisterClassExW(&windowClass);
     }();
     if (registered == 0) throw std::runtime_error("cannot register the window class");
@@ -73,7 +73,7 @@ Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events)
     RegisterWindowClass();
     const RECT frame = WindowRectForClient(ClientOnScreen(design, dpi_), kStyle, kExStyle, dpi_);
     const std::u16string caption(design.caption);
-    handle_ = ::CreateWindowExW(kExStyle, kClassName, win32::Wide(caption), kStyle, frame.left,
+    handle_ = ::CreateWindowExW(kExStyle, win32::Wide(kFormClassUtf16), win32::Wide(caption), kStyle, frame.left,
                                 frame.top, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (handle_ == nullptr) throw std::runtime_error("cannot create the window");

@@ -100,16 +100,8 @@ DrawingSurface& Win32PictureBox::Surface() {
 }
 
 std::u16string Win32PictureBox::AccessibleValueText() {
-    switch (accessibleValue_) {
-        case AccessibleValue::kColour:
-            return ColourHelp(static_cast<std::int32_t>(backColor_));
-        case AccessibleValue::kDrawnText:
-            return surface_ ? surface_->drawnText() : std::u16string();
-        case AccessibleValue::kPosition:
-        case AccessibleValue::kNone:
-            break;
-    }
-    return {};
+    return PictureBoxValue(accessibleValue_, static_cast<std::int32_t>(backColor_),
+                           surface_ ? &surface_->drawnText() : nullptr);
 }
 
 // Dotted, just inside the border, as the system's own controls show it.

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "chatlink/chat_client_classes.h"
+#include "chatlink/chat_client_tree.h"
 #include "standin/win32/standin_log.h"
 
 namespace hueloom {
@@ -32,17 +32,15 @@ const std::string kFrameName = Capitals(kChatFrameClass);
 const std::string kRoomName = Capitals(kChatRoomClass);
 const std::string kInputName = Capitals(kChatInputClass);
 const std::string kIconName = Capitals(kChatIconClass);
+const std::string kOtherName = Capitals(kChatOtherClass);
 const char* const kFrameClass = kFrameName.c_str();
 const char* const kAreaClass = kChatAreaClass;  // the system's own multi-document area
 const char* const kRoomClass = kRoomName.c_str();
 const char* const kInputClass = kInputName.c_str();
 const char* const kIconClass = kIconName.c_str();
-constexpr char kStaticClass[] = "_STANDIN_STATIC";  // a room's other children
+const char* const kOtherClass = kOtherName.c_str();
 
 constexpr UINT kOpenRoomMessage = WM_APP + 1;
-constexpr int kIconsBeforeStatic = 3;
-constexpr int kIconCount = 8;
-constexpr int kSendIcon = 6;  // counted from 1 among the room's icons, in child order
 
 struct WindowState {
     std::string role;      // "frame", "room1", "room1.input", "room1.icon6", ...
@@ -145,7 +143,7 @@ bool IsSendIcon(HWND icon) {
     for (HWND child = ::GetWindow(::GetParent(icon), GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (!IsClass(child, kIconClass)) continue;
-        if (++position == kSendIcon) return child == icon;
+        if (++position == kChatSendIconPosition) return child == icon;
     }
     return false;
 }
@@ -203,19 +201,28 @@ HWND CreateChild(HWND parent, const char* className, std::string role, int index
                              parent, nullptr, client.instance, NewState(std::move(role)));
 }
 
-// The input box first, the icons with another control among them, and a
-// second box of the input box's class behind them all.
+// The room's children, made in the system's child order; each is named for its
+// part in the log.
 void CreateRoomControls(HWND room) {
     WindowState* state = StateOf(room);
     const std::string& name = state->role;
     int index = 0;
-    state->input = CreateChild(room, kInputClass, name + ".input", index++);
-    for (int icon = 1; icon <= kIconCount; ++icon) {
-        if (icon == kIconsBeforeStatic + 1)
-            CreateChild(room, kStaticClass, name + ".static", index++);
-        CreateChild(room, kIconClass, name + ".icon" + std::to_string(icon), index++);
+    for (const ChatRoomChild& child : kChatRoomChildren) {
+        switch (child.kind) {
+            case ChatRoomChildKind::kInput:
+                state->input = CreateChild(room, kInputClass, name + ".input", index++);
+                break;
+            case ChatRoomChildKind::kIcon:
+                CreateChild(room, kIconClass, name + ".icon" + std::to_string(child.icon), index++);
+                break;
+            case ChatRoomChildKind::kOther:
+                CreateChild(room, kOtherClass, name + ".static", index++);
+                break;
+            case ChatRoomChildKind::kHistory:
+                CreateChild(room, kInputClass, name + ".history", index++);
+                break;
+        }
     }
-    CreateChild(room, kInputClass, name + ".history", index++);
 }
 
 LRESULT CALLBACK RoomProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -274,7 +281,7 @@ bool RegisterClasses() {
                                   {kRoomClass, RoomProc},
                                   {kInputClass, InputProc},
                                   {kIconClass, IconProc},
-                                  {kStaticClass, StaticProc}};
+                                  {kOtherClass, StaticProc}};
     for (const ClassEntry& entry : entries) {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = entry.proc;

@@ -1,13 +1,20 @@
 // The rules every front end follows alike: the drag rule, a form window's
-// Activate once and closed for good, the containers and the tab order.
+// Activate once and closed for good, the containers and the tab order, and
+// where a drawing surface's pen may draw, and what a picture box tells a
+// screen reader.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "host/control_help.h"
 #include "host/form_window_rules.h"
 #include "host/made_controls.h"
+#include "host/pen_place.h"
 #include "host/scroll_drag.h"
 
 namespace hueloom {
@@ -86,6 +93,48 @@ TEST(MadeControls, ContainersAndTheTabOrderComeFromWhatWasMade) {
 
     const std::string_view order[] = {"Text1", "Label1", "Missing", "Color1"};
     EXPECT_EQ(made.TabOrder(order), (std::vector<int>{12, 10}));
+}
+
+TEST(PenPlace, TwipsFollowTheDpiAndAPenOffTheMapStaysAFloat) {
+    EXPECT_EQ(UnitsPerPixel(kScaleModeTwips, 96), 15.0);
+    EXPECT_EQ(UnitsPerPixel(kScaleModeTwips, 144), 10.0);
+    EXPECT_EQ(UnitsPerPixel(kScaleModePixels, 144), 1.0);
+    EXPECT_EQ(UnitsPerPixel(0, 144), 1.0);
+    EXPECT_EQ(PenPixels(150, 15.0), 10.0F);
+    EXPECT_EQ(PenPixels(3.0e38F, 0.5), std::numeric_limits<float>::max());
+    EXPECT_TRUE(std::isnan(PenPixels(std::numeric_limits<float>::quiet_NaN(), 15.0)));
+}
+
+TEST(PenPlace, InkReachesTheAreaWithAFontHeightOfSlackAndNeverFromNaN) {
+    int widthAsked = 0;
+    const auto width = [&] { return ++widthAsked, 30.0; };
+    // A 200 x 40 area, a font 16 high.
+    EXPECT_TRUE(InkCanReach(0, 0, 16, 200, 40, width));
+    EXPECT_TRUE(InkCanReach(215, 55, 16, 200, 40, width));
+    EXPECT_FALSE(InkCanReach(216, 0, 16, 200, 40, width));
+    EXPECT_FALSE(InkCanReach(0, 56, 16, 200, 40, width));
+    EXPECT_FALSE(InkCanReach(0, -32, 16, 200, 40, width));
+    EXPECT_EQ(widthAsked, 0);  // only a pen left of the area measures
+    EXPECT_TRUE(InkCanReach(-45, 0, 16, 200, 40, width));
+    EXPECT_FALSE(InkCanReach(-46, 0, 16, 200, 40, width));
+    EXPECT_EQ(widthAsked, 2);
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double huge = std::numeric_limits<float>::max();
+    const std::pair<double, double> offTheMap[] = {{nan, 0.0},  {0.0, nan},   {nan, nan},    {huge, 0.0},
+                                                   {0.0, huge}, {-huge, 0.0}, {-1.0e6, 0.0}};
+    for (const auto& [x, y] : offTheMap) {
+        EXPECT_FALSE(InkCanReach(x, y, 16, 200, 40, [] { return 1.0e30; })) << x << ", " << y;
+    }
+}
+
+TEST(PictureBoxValue, TheColourOrTheDrawnTextAsTheDesignSays) {
+    const std::u16string drawn = u"Hello";
+    const std::int32_t orange = 0x0080FF;  // red in the low byte
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kColour, orange, &drawn), u"#FF8000");
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kDrawnText, orange, &drawn), u"Hello");
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kDrawnText, orange, nullptr), u"");
+    EXPECT_EQ(PictureBoxValue(AccessibleValue::kNone, orange, &drawn), u"");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "chatlink/chat_client_classes.h"
+#include "chatlink/chat_client_tree.h"
 #include "fade/fade.h"
 #include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
@@ -21,7 +21,7 @@ inline std::string UpperCase(std::string_view name) {
     return upper;
 }
 
-// The chat client's windows: frame > area > room > input box and six icons.
+// The chat client's windows: frame > area > room and the room's children.
 struct ChatTree {
     Hwnd frame = 0, area = 0, room = 0, input = 0, sendIcon = 0;
 
@@ -29,10 +29,12 @@ struct ChatTree {
         frame = windows.AddWindow(0, kChatFrameClass);
         area = windows.AddWindow(frame, kChatAreaClass);
         room = windows.AddWindow(area, kChatRoomClass);
-        // Children go in front of their siblings: the first made ends up sixth.
-        sendIcon = windows.AddWindow(room, kChatIconClass);
-        for (int k = 0; k < 5; ++k) windows.AddWindow(room, kChatIconClass);
-        input = windows.AddWindow(room, kChatInputClass);
+        // Children go in front of their siblings: the last is made first.
+        for (auto child = kChatRoomChildren.rbegin(); child != kChatRoomChildren.rend(); ++child) {
+            const Hwnd window = windows.AddWindow(room, child->className);
+            if (child->kind == ChatRoomChildKind::kInput) input = window;
+            if (child->icon == kChatSendIconPosition) sendIcon = window;
+        }
     }
 };
 
