@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 
+#include "app/form_identity.h"
 #include "chatlink/chat_client_classes.h"
 #include "host/bridge/chat_routing_window_system.h"
 #include "host/inprocess/in_process_window_system.h"
@@ -63,7 +64,7 @@ int main(int argc, char* argv[]) {
     }
 
     QWidget* form = hueloom::NewQtForm1();
-    hueloom::HostTopLevelWindow(home, *form, "HueloomForm", "Hueloom 2.0");
+    hueloom::HostTopLevelWindow(home, *form, hueloom::kFormClass, hueloom::kFormCaption);
     form->show();
     // The form deletes itself once unloaded; the last window closed ends the loop.
     const int status = application.exec();

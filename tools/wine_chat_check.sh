@@ -20,6 +20,7 @@ build32="$build64-i686"
 started=$SECONDS
 # The line typed into the window: é and € have their own bytes in code page 1252.
 line="Café 5€ over ten stops"
+caption=$(sed -n 's/^#define HUELOOM_FORM_CAPTION "\(.*\)"$/\1/p' app/form_identity.h)
 finish() { check_finish "wine chat check"; }
 
 # --- what the check needs -------------------------------------------------------
@@ -270,7 +271,7 @@ program_beside_chat_client() {
     start_standin "$scratch/chat.log" || { fail "stand-in chat client starts" "$(cat "$log.out")"; return; }
     start_program
     local form
-    form=$(visible_window "Hueloom 2.0" 30)
+    form=$(visible_window "$caption" 30)
     if [[ -z "$form" ]]; then
         fail "the program's window opens" "$(cat "$scratch/program.out")"
         return
@@ -279,7 +280,7 @@ program_beside_chat_client() {
     expect "the start announcement goes to the chat client under Wine" 1 "$(posted_count)" \
         "$scratch/program.out"
     expect "no stand-in room opens" "" "$(visible_window "Stand-in chat room" 2)"
-    form=$(visible_window "Hueloom 2.0" 5)  # in the topmost band now, maybe made anew
+    form=$(visible_window "$caption" 5)  # in the topmost band now, maybe made anew
 
     click_at "$form" 200 145  # Text1
     xdotool type --delay 20 "$line"
@@ -305,7 +306,7 @@ program_beside_chat_client() {
         "$(posted_count)"
     echo "      (from the killed bridge to the line sent again: $((SECONDS - before)) s, 2 of them waited)"
 
-    close_window "$(visible_window "Hueloom 2.0" 5)"
+    close_window "$(visible_window "$caption" 5)"
     program_end
     expect "the program ends once its window is closed" "exit 0" "$ended" \
         "$scratch/program.out"
@@ -341,13 +342,13 @@ standin_room_opens() {
     local what=$1 prefix=$2
     start_program
     local form room
-    form=$(visible_window "Hueloom 2.0" 30)
+    form=$(visible_window "$caption" 30)
     room=$(visible_window "Stand-in chat room" 10)
     expect "$what: the stand-in room opens beside the window" "yes yes" \
         "$([[ -n "$form" ]] && echo yes) $([[ -n "$room" ]] && echo yes)" "$scratch/program.out"
     # Found again: a window may have been made anew when it went into the topmost band.
     sleep 1
-    form=$(visible_window "Hueloom 2.0" 5)
+    form=$(visible_window "$caption" 5)
     [[ -n "$form" ]] && close_window "$form"
     sleep 1
     room=$(visible_window "Stand-in chat room" 5)
