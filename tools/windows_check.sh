@@ -96,37 +96,8 @@ check_oldest_windows i686-w64-mingw32-objdump "$build32/win32/hueloom.exe" x86 5
     "Windows XP (5.1)"
 tag=
 # --- a virtual display and throwaway Wine prefixes, one for each architecture -------------
-scratch=$(mktemp -d) xvfb_pid=
-cleanup() {
-    for prefix in "$scratch"/prefix-*; do
-        [[ -d "$prefix" ]] || continue
-        WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-        WINEPREFIX="$prefix" timeout 10 wineserver -w 2>/dev/null
-    done
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
 # Big enough for the window at 192 dpi (twice the 96-dpi window, at twice its place).
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$scratch/display" ]] && break
-    sleep 0.1
-done
-if [[ ! -s "$scratch/display" ]]; then
-    fail "start Xvfb" "$(cat "$scratch/xvfb.log")"
-    finish
-fi
-
-# C.UTF-8 gives Wine the ANSI code page 1252. No prompts for the .NET or HTML
-# engines, and no menu entries or file associations written for the user.
-export DISPLAY=":$(head -n 1 "$scratch/display")"
-export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
-unset WAYLAND_DISPLAY
+windows_display 1600x1200 || finish
 
 # Boots an architecture's prefix; the 32-bit one boots while the 64-bit one is checked.
 boot_prefix() {

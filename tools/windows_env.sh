@@ -75,6 +75,47 @@ windows_standin() {
     done
 }
 
+# A virtual display of the given size and a scratch folder for throwaway
+# prefixes ($scratch), both gone at exit with every server of those prefixes
+# and the programs in $program_pid, $standin_pid and $server_pid. Wine quiet,
+# the ANSI code page 1252 (C.UTF-8), no prompts for the .NET or HTML engines,
+# and no menu entries or file associations written for the user. False, with
+# a FAIL line, when Xvfb does not start.
+windows_display() {
+    scratch=$(mktemp -d) xvfb_pid=
+    trap windows_cleanup EXIT
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$scratch/display" \
+        >"$scratch/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [[ -s "$scratch/display" ]] && break
+        sleep 0.1
+    done
+    if [[ ! -s "$scratch/display" ]]; then
+        fail "start Xvfb" "$(cat "$scratch/xvfb.log")"
+        return 1
+    fi
+    export DISPLAY=":$(head -n 1 "$scratch/display")"
+    export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
+    export XDG_CACHE_HOME="$scratch/cache"
+    unset WAYLAND_DISPLAY
+}
+
+windows_cleanup() {
+    local pid prefix
+    for pid in "${program_pid:-}" "${standin_pid:-}" "${server_pid:-}"; do
+        [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+    done
+    for prefix in "$scratch"/prefix-*; do
+        [[ -d "$prefix" ]] || continue
+        WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+        WINEPREFIX="$prefix" timeout 10 wineserver -w 2>/dev/null
+    done
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+
 # Every function an executable imports, as "DLL function" lines (the DLL in
 # capitals), sorted; objdump of the executable's own architecture.
 windows_imports() {

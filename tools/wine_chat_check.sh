@@ -79,39 +79,8 @@ else
 fi
 
 # --- a virtual display, throwaway prefixes, and the tools to drive them ---------------
-scratch=$(mktemp -d)
-xvfb_pid=
-standin_pid=
-program_pid=
-server_pid=
-cleanup() {
-    for pid in "$program_pid" "$standin_pid" "$server_pid"; do
-        [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-    done
-    for prefix in "$scratch"/prefix-*; do
-        [[ -d "$prefix" ]] || continue
-        WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-        WINEPREFIX="$prefix" timeout 10 wineserver -w 2>/dev/null
-    done
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$scratch/display" ]] && break
-    sleep 0.1
-done
-if [[ ! -s "$scratch/display" ]]; then
-    fail "start Xvfb" "$(cat "$scratch/xvfb.log")"
-    finish
-fi
-export DISPLAY=":$(head -n 1 "$scratch/display")"
-export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
+standin_pid= program_pid= server_pid=
+windows_display 1280x1024 || finish
 export XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY HUELOOM_WINE_BRIDGE
