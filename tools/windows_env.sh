@@ -63,16 +63,33 @@ windows_prefix() {
     windows_dpi "${HUELOOM_WINDOWS_DPI:-96}"
 }
 
-# Starts the stand-in chat client (its log in the build folder) and waits for it.
+# Starts the stand-in chat client ($standin) with its log in the named file
+# (else the build folder's standin.log; what it prints beside it, in .out),
+# for at most the given seconds where a limit is given, and waits until it is
+# up: false when it ends or is not up within thirty seconds.
 windows_standin() {
-    local log="$build/standin.log"
+    log=${1:-$build/standin.log}
+    local limit=()
+    [[ -n "${2:-}" ]] && limit=(timeout "$2")
     rm -f "$log"
-    wine "$standin" "Z:${log//\//\\}" >/dev/null 2>&1 &
+    "${limit[@]}" wine "$standin" "Z:${log//\//\\}" >"$log.out" 2>&1 &
     standin_pid=$!
     for _ in $(seq 300); do
-        grep -qx ready "$log" 2>/dev/null && return
+        grep -qx ready "$log" 2>/dev/null && return 0
+        kill -0 "$standin_pid" 2>/dev/null || return 1
         sleep 0.1
     done
+    return 1
+}
+
+# Asks the stand-in to quit (what that prints in the log's .quit file) and
+# waits for it to end; its exit status.
+windows_quit_standin() {
+    timeout 30 wine "$standin" --quit >"$log.quit" 2>&1
+    wait "$standin_pid" 2>/dev/null
+    local status=$?
+    standin_pid=
+    return "$status"
 }
 
 # A virtual display of the given size and a scratch folder for throwaway

@@ -162,25 +162,6 @@ boot_prefix() {
         WINEPREFIX="$prefix" timeout 60 wineserver -w
 }
 
-start_standin() {
-    log=$1
-    rm -f "$log"
-    timeout 300 wine "$standin" "Z:${log//\//\\}" >"$log.out" 2>&1 &
-    standin_pid=$!
-    for _ in $(seq 300); do
-        grep -qx ready "$log" 2>/dev/null && return 0
-        kill -0 "$standin_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    return 1
-}
-
-quit_standin() {
-    timeout 30 wine "$standin" --quit >/dev/null 2>&1
-    wait "$standin_pid" 2>/dev/null
-    standin_pid=
-}
-
 # The lines posted, in the code page's bytes made readable: their text without tags.
 posted_texts() {
     sed -n 's/^posted [^ ]* \[\(.*\)\]$/\1/p' | while read -r hex; do
@@ -223,13 +204,13 @@ program_end() {
 # --- the chat client under Wine ---------------------------------------------------------
 # hueloom.exe in the prefix, driven to send the line once: what the chat must get.
 reference_run() {
-    start_standin "$scratch/reference.log" || { fail "stand-in chat client starts" "$(cat "$log.out")"; return 1; }
+    windows_standin "$scratch/reference.log" 300 || { fail "stand-in chat client starts" "$(cat "$log.out")"; return 1; }
     timeout 120 wine "$build/win32/hueloom.exe" >"$scratch/hueloom-exe.out" 2>&1 &
     local exe_pid=$!
     timeout 120 wine "$build/tests/win32/hueloom_window_driver.exe" send "$line" 2>&1 |
         tr -d '\r' >"$scratch/driver.out"
     wait "$exe_pid"
-    quit_standin
+    windows_quit_standin
     reference=$(chat_lines)
     expect "hueloom.exe in the prefix: the announcements and the line, three posts" 3 \
         "$(grep -c '^posted' <<<"$reference")" "$scratch/driver.out"
@@ -237,7 +218,7 @@ reference_run() {
 
 # The Linux program beside the chat client: the lines, the killed bridge, the end.
 program_beside_chat_client() {
-    start_standin "$scratch/chat.log" || { fail "stand-in chat client starts" "$(cat "$log.out")"; return; }
+    windows_standin "$scratch/chat.log" 300 || { fail "stand-in chat client starts" "$(cat "$log.out")"; return; }
     start_program
     local form
     form=$(visible_window "$caption" 30)
@@ -294,16 +275,16 @@ program_beside_chat_client() {
     fi
     sleep 1
     expect "no bridge is left" "" "$(bridges)"
-    quit_standin
+    windows_quit_standin
 }
 
 measure() {
     [[ -x "$native/bench/winelink/bridge_bench" ]] || return
-    start_standin "$scratch/bench.log" || return
+    windows_standin "$scratch/bench.log" 300 || return
     echo "      measured (bridge_bench beside the stand-in chat client):"
     timeout 120 "$native/bench/winelink/bridge_bench" --benchmark_min_time=0.5 2>/dev/null |
         grep -E '^(BridgedCall|WholeLine)' | sed 's/^/        /'
-    quit_standin
+    windows_quit_standin
 }
 
 # The stand-in room where no chat client is, and nothing made or left in the prefix.

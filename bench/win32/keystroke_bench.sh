@@ -27,23 +27,9 @@ done
 
 source tools/windows_env.sh
 windows_arch x86-64
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$work/display")" WINEPREFIX="$work/prefix"
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
-unset WAYLAND_DISPLAY
+windows_display 1600x1200 || exit 1
+work=$scratch
+export WINEPREFIX="$scratch/prefix-win64"
 windows_prefix >/dev/null
 
 # Each run's medians go to runs.txt as lines of build number (from 0), line

@@ -32,7 +32,7 @@ message $room.icon6 WM_CHAR wParam=13 lParam=0
 EOT
 }
 
-start_standin "$scratch/standin.log"
+windows_standin "$scratch/standin.log" 120
 expect "stand-in up with its window tree (classes in capitals, eight icons)" \
     "opened room1 children: room1.input room1.icon1 room1.icon2 room1.icon3 room1.static \
 room1.icon4 room1.icon5 room1.icon6 room1.icon7 room1.icon8 room1.history
@@ -87,9 +87,9 @@ expect "the front-most, later chat room takes the line; the first gets nothing" 
     "$(expected_send room2 "73 65 63 6f 6e 64 20 72 6f 6f 6d")" "$(log_since "$mark")"
 
 # No chat client.
-quit_standin
+windows_quit_standin
 status=$?
-expect "stand-in closes" "closed, exit 0" "$(tail -n 1 "$log"), exit $status" "$scratch/quit.out"
+expect "stand-in closes" "closed, exit 0" "$(tail -n 1 "$log"), exit $status" "$log.quit"
 mark=$(log_lines)
 send "$scratch/sender3.out" "nobody here"
 status=$?

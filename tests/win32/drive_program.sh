@@ -8,7 +8,6 @@ standin=$1 program=$2 driver=$3 what=$4
 shift 4
 here=$(dirname "$0")
 source "$here/wine_check_lib.sh"
-source "$here/../../tools/windows_env.sh"
 program_pid=
 dpi=96
 trap '[[ -n "$standin_pid" ]] && kill "$standin_pid" 2>/dev/null
@@ -18,7 +17,7 @@ if [[ $1 == shape ]]; then
     dpi=$2
     windows_dpi "$dpi"
 fi
-start_standin "$scratch/program.log"
+windows_standin "$scratch/program.log" 120
 program_started=$SECONDS
 timeout 120 wine "$program" >"$scratch/program.out" 2>&1 &
 program_pid=$!
@@ -45,7 +44,7 @@ expect "$what: ends once its window is gone" "exit 0" "exit $status" "$scratch/p
 expect "$what: the chat got the announcements and each Send once, byte for byte" \
     "$(grep '^posted' "$scratch/driver.out")" \
     "$(grep '^posted' "$log" | sed 's/^posted room1 /posted /')"
-quit_standin
+windows_quit_standin
 echo "      ($what: $((SECONDS - program_started)) s from its start to its end)"
 
 finish
