@@ -26,9 +26,8 @@ std::size_t PlatformValueAt(std::string_view argument) {
 }
 
 bool Names(std::span<const std::string_view> arguments, std::string_view option) {
-    return std::ranges::any_of(arguments, [option](std::string_view argument) {
-        return WithOneDash(argument) == option;
-    });
+    return std::ranges::any_of(
+        arguments, [option](std::string_view argument) { return WithOneDash(argument) == option; });
 }
 
 }  // namespace

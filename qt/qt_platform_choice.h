@@ -30,7 +30,7 @@ std::string ChooseQtPlatform(const PlatformEnvironment& environment,
 // "-platform NAME" Qt reads. Qt keeps the count and the values by reference,
 // so this outlives the application.
 class QtArguments {
-public:
+  public:
     QtArguments(int argc, char** argv, const PlatformEnvironment& environment);
     QtArguments(const QtArguments&) = delete;
     QtArguments& operator=(const QtArguments&) = delete;
@@ -38,7 +38,7 @@ public:
     int& count() { return count_; }
     char** values() { return values_.data(); }
 
-private:
+  private:
     std::string platformOption_ = "-platform";
     std::string platform_;
     std::vector<char*> values_;

@@ -17,6 +17,7 @@ struct Case {
 };
 
 TEST(QtPlatformChoice, ChoosesXcbWhereAnXServerIsAtHandAndObeysTheUser) {
+    // clang-format off
     const Case cases[] = {
         {"Wayland with XWayland", {"", ":1", "wayland-0"}, {}, {"-platform", "xcb;wayland"}},
         {"plain X11", {"", ":0", ""}, {"-style", "Fusion"}, {"-style", "Fusion", "-platform", "xcb"}},
@@ -35,6 +36,7 @@ TEST(QtPlatformChoice, ChoosesXcbWhereAnXServerIsAtHandAndObeysTheUser) {
         {"-platformtheme is another option", {"", ":1", ""}, {"-platformtheme", "gtk3"},
          {"-platformtheme", "gtk3", "-platform", "xcb"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::vector<std::string> given = {"hueloom"};
         given.insert(given.end(), c.arguments.begin(), c.arguments.end());
