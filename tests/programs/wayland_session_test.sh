@@ -27,6 +27,7 @@ runtime=$(mktemp -d)
 pids=()
 cleanup() {
     local pid
+    ((BASHPID == $$)) || return 0  # not in a subshell that has inherited the trap
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
     rm -rf "$runtime"
 }
@@ -37,6 +38,7 @@ trap cleanup EXIT
 [[ -d /tmp/.X11-unix ]] || mkdir -m 1777 /tmp/.X11-unix 2>/dev/null
 
 weston_log=$runtime/weston.log
+: >"$weston_log"
 XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --xwayland --no-config \
     --idle-time=0 --socket=hueloom-wayland >"$weston_log" 2>&1 &
 weston_pid=$!
@@ -66,66 +68,49 @@ failures=0
 check() {
     if eval "$2"; then echo "ok    $1"; else echo "FAIL  $1"; failures=$((failures + 1)); fi
 }
-# Polls a condition for up to wait_seconds.
-within() {
+within() {  # polls a condition for up to wait_seconds
     local tick
-    for ((tick = 0; tick < wait_seconds * 10; tick++)); do
-        eval "$1" && return 0
-        sleep 0.1
-    done
+    for ((tick = 0; tick < wait_seconds * 10; tick++)); do eval "$1" && return 0; sleep 0.1; done
     return 1
 }
 x_window() { xdotool search --name "^${caption//./\\.}\$" 2>/dev/null | head -n 1; }
-viewable_x_window() {
+shown_x_window() {
     local window
     window=$(x_window)
     [[ -n $window ]] && xwininfo -id "$window" | grep -q "Map State: IsViewable"
 }
 # The form's title given to a Wayland toplevel, in the program's protocol log.
-wayland_window() { grep -qF ".set_title(\"$caption\")" "$runtime/$1.log"; }
-alive() { kill -0 "$pid" 2>/dev/null; }
-# Starts the program with the changes to the session given (NAME=VALUE, or
-# -NAME to unset), its Wayland protocol logged; sets pid.
+wayland_window() { grep -qF ".set_title(\"$caption\")" "$log"; }
+runs_on() { sleep 2 && kill -0 "$pid" 2>/dev/null; }
+# Starts the program in the session as env changes it, its Wayland protocol logged.
 start() {
-    local name=$1 change
+    log=$runtime/$1.log
     shift
-    : >"$runtime/$name.log"
-    (
-        for change in "$@"; do
-            if [[ $change == -* ]]; then unset "${change#-}"; else export "${change?}"; fi
-        done
-        WAYLAND_DEBUG=client exec "$program"
-    ) >>"$runtime/$name.log" 2>&1 &
+    WAYLAND_DEBUG=client env "$@" "$program" >"$log" 2>&1 &
     pid=$!
     pids+=("$pid")
+    touch "$log"
 }
 stop() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
 
 start xwayland
-check "with XWayland the window is an X11 window named \"$caption\", shown" 'within viewable_x_window'
-check "... and no Wayland window" '! wayland_window xwayland'
+check "with XWayland the window is an X11 window named \"$caption\", shown" 'within shown_x_window'
+check "... and no Wayland window" '! wayland_window'
 stop
-
 start wayland QT_QPA_PLATFORM=wayland
-check "QT_QPA_PLATFORM=wayland: the window opens on Wayland" 'within "wayland_window wayland"'
-check "... no X11 window appears" '[[ -z $(x_window) ]]'
-sleep 2
-check "... and the program runs on" 'alive'
+check "QT_QPA_PLATFORM=wayland: the window opens on Wayland" 'within wayland_window'
+check "... no X11 window appears, and the program runs on" '[[ -z $(x_window) ]] && runs_on'
 stop
-
-start wayland-alone -DISPLAY
-check "with no DISPLAY the window opens on Wayland" 'within "wayland_window wayland-alone"'
-sleep 2
-check "... and the program runs on" 'alive'
+start wayland-alone -u DISPLAY
+check "with no DISPLAY the window opens on Wayland, and the program runs on" \
+    'within wayland_window && runs_on'
 stop
-
 check "a screen reader sets a bar, types, hears the preview and sends, on XWayland" \
     'SCREEN_READER_SESSION=inherited bash "$here/screen_reader_test.sh" "$program"'
 
 if ((failures)); then
     for log in "$runtime"/*.log; do
-        echo "--- $(basename "$log"), its last lines:"
-        grep -v '^\[' "$log" | tail -n 5
+        echo "--- $(basename "$log"), its last lines:" && grep -v '^\[' "$log" | tail -n 5
     done
 fi
 ((failures == 0))
