@@ -15,6 +15,7 @@
 #include "host/inprocess/in_process_window_system.h"
 #include "qt/qt_form1.h"
 #include "qt/qt_hosted_window.h"
+#include "qt/qt_platform_choice.h"
 #include "qt/qt_toolkit.h"
 #include "standin/standin_chat_client.h"
 #include "winelink/wine_chat.h"
@@ -44,7 +45,8 @@ bool ChatClientUnderWine(hueloom::WineChat& wine) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    hueloom::QtArguments arguments(argc, argv, hueloom::PlatformEnvironment::FromProcess());
+    QApplication application(arguments.count(), arguments.values());
     // The installed menu entry's name and icon, so the desktop shows the
     // window under its entry (a Wayland window's app id is this name).
     QGuiApplication::setDesktopFileName(QStringLiteral(HUELOOM_APP_ID));

@@ -18,6 +18,7 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
                fonts-wine x11-utils imagemagick xdotool zip unicode-data
                at-spi2-core python3-pyatspi dbus  # what screen readers read
+               weston xwayland qt6-wayland  # a Wayland session with XWayland
                dpkg-dev file lintian desktop-file-utils appstream man-db)  # the Debian package
 # The 32-bit prefix the Windows check runs the x86 build in; without it that run is skipped.
 wine32_packages=(wine32:i386)
