@@ -136,6 +136,13 @@ TEST(HueloomFade, EveryFormatGivesEachClusterOneColourAndKeepsItWhole) {
              R"(","color":"#4000BF"},{"text":")" + flag +
              R"(","color":"#0000FF"}])"
              "\n"},
+        // The nearest of IRC's 99 colours (two clusters over three stops take the second and the
+        // third): 04 before its copy 52; 18; and where the two spaces disagree.
+        {{"-f", "irc", "-s", "black,#FF0000,#474700"}, "ab", "\00304a\00318b\017\n"},
+        {{"-f", "irc", "--space", "oklab", "-s", "black,#FFC0C0,#404080"},
+         "ab",
+         "\00315a\00335b\017\n"},
+        {{"-f", "irc", "-s", "black,#FFC0C0,#404080"}, "ab", "\00377a\00392b\017\n"},
         // What the chat would read as a code of its own is shown instead.
         {{"-f", "irc", "-s", "black,black"}, "\003\017§", "\00301␃\00301␏\00301§\017\n"},
         {{"-f", "minecraft", "-s", "black,black"}, "§l", "§x§0§0§0§0§0§0�§x§0§0§0§0§0§0l\n"},
