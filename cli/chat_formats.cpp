@@ -102,15 +102,10 @@ char* PutJsonText(char* out, std::string_view cluster) {
 }  // namespace
 
 char* WriteIrc(char* out, const FadedLine& line, ColourSpace space) {
-    Rgb last;
-    int last_number = -1;  // neighbouring clusters often share a colour, and the search is long
-    out = ForEachCluster(out, line, [&](char* at, Rgb colour, auto cluster) {
-        if (last_number < 0 || colour != last) {
-            last_number = NearestIrcColour(colour, space);
-            last = colour;
-        }
-        at = Put(Put(Put(at, '\x03'), static_cast<char>('0' + last_number / 10)),
-                 static_cast<char>('0' + last_number % 10));
+    out = ForEachCluster(out, line, [space](char* at, Rgb colour, auto cluster) {
+        const int number = NearestIrcColour(colour, space);
+        at = Put(Put(Put(at, '\x03'), static_cast<char>('0' + number / 10)),
+                 static_cast<char>('0' + number % 10));
         return PutIrcCluster(at, BytesOf(cluster));
     });
     return EndIrcLine(out, line);

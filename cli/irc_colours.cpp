@@ -66,13 +66,26 @@ int Nearest(const Colour& target, const Palette& palette) {
 }  // namespace
 
 int NearestIrcColour(Rgb colour, ColourSpace space) {
-    if (space == ColourSpace::kRgb) return Nearest(colour, kPalette);
-    static const std::array<Oklab, kIrcColourCount> palette = [] {
+    // Lines of one length over the same stops take the same colours: answers
+    // remembered by colour spare most searches.
+    struct Remembered {
+        std::uint32_t colourAndOne = 0;  // 0 for none
+        int number = 0;
+    };
+    static thread_local std::array<std::array<Remembered, 4096>, 2> remembered;
+    const std::uint32_t packed = std::uint32_t{colour.red} << 16 | colour.green << 8 | colour.blue;
+    Remembered& slot = remembered[space == ColourSpace::kRgb ? 0 : 1][(packed * 2654435761u) >> 20];
+    if (slot.colourAndOne == packed + 1) return slot.number;
+
+    static const std::array<Oklab, kIrcColourCount> oklab_palette = [] {
         std::array<Oklab, kIrcColourCount> converted{};
         for (std::size_t k = 0; k < converted.size(); ++k) converted[k] = ToOklab(kPalette[k]);
         return converted;
     }();
-    return Nearest(ToOklab(colour), palette);
+    const int number = space == ColourSpace::kRgb ? Nearest(colour, kPalette)
+                                                  : Nearest(ToOklab(colour), oklab_palette);
+    slot = {packed + 1, number};
+    return number;
 }
 
 }  // namespace hueloom::cli
