@@ -72,7 +72,7 @@ int NearestIrcColour(Rgb colour, ColourSpace space) {
         std::uint32_t colourAndOne = 0;  // 0 for none
         int number = 0;
     };
-    static thread_local std::array<std::array<Remembered, 4096>, 2> remembered;
+    static std::array<std::array<Remembered, 4096>, 2> remembered;  // the fader has one thread
     const std::uint32_t packed = std::uint32_t{colour.red} << 16 | colour.green << 8 | colour.blue;
     Remembered& slot = remembered[space == ColourSpace::kRgb ? 0 : 1][(packed * 2654435761u) >> 20];
     if (slot.colourAndOne == packed + 1) return slot.number;

@@ -51,17 +51,21 @@ std::string_view MiniMessageEscape(char c) {
     }
 }
 
-// HTML of either form, the colour in open: one tag each cluster, raised and
-// lowered when wavy inside <sup> and <sub>.
-char* WriteHtmlTags(char* out, const FadedLine& line, std::string_view open,
-                    std::string_view close) {
+constexpr std::string_view kSpanOpening = "<span style=\"color:#", kSpanClosing = "</span>";
+constexpr std::string_view kFontOpening = "<font data-mx-color=\"#", kFontClosing = "</font>";
+
+// HTML of either form, the colour in the opening tag: one tag each cluster,
+// raised and lowered when wavy inside <sup> and <sub>. The tags are template
+// arguments so that each form's copies are of known sizes.
+template <const std::string_view& kOpening, const std::string_view& kClosing>
+char* WriteHtmlTags(char* out, const FadedLine& line) {
     std::int16_t wave_counter = 0;
     out = ForEachCluster(out, line, [&](char* at, Rgb colour, auto cluster) {
         // The counter's first and third tags raise and lower; the others are the line itself.
         const std::size_t wave = line.wavy ? AdvanceWaveCounter(wave_counter) : 1;
         if (wave % 2 == 0) at = Put(at, kWaveTags[wave]);
-        at = Put(PutHex(Put(at, open), colour, kUpperHex), "\">");
-        at = Put(PutEscaped<HtmlEscape>(at, cluster), close);
+        at = Put(PutHex(Put(at, kOpening), colour, kUpperHex), "\">");
+        at = Put(PutEscaped<HtmlEscape>(at, cluster), kClosing);
         if (wave % 2 == 0) at = Put(at, kWaveTags[wave + 1]);
         return at;
     });
@@ -81,11 +85,11 @@ char* WriteMarkup(char* out, const FadedLine& line) {
 }
 
 char* WriteHtml(char* out, const FadedLine& line) {
-    return WriteHtmlTags(out, line, "<span style=\"color:#", "</span>");
+    return WriteHtmlTags<kSpanOpening, kSpanClosing>(out, line);
 }
 
 char* WriteMatrix(char* out, const FadedLine& line) {
-    return WriteHtmlTags(out, line, "<font data-mx-color=\"#", "</font>");
+    return WriteHtmlTags<kFontOpening, kFontClosing>(out, line);
 }
 
 char* WriteBbcode(char* out, const FadedLine& line) {
