@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/cluster_fade.h"
 #include "cli/faded_line.h"
 #include "cli/terminal_colours.h"
 
@@ -14,16 +15,29 @@ namespace hueloom::cli {
 
 // The formats, in the order of their rows in Formats().
 enum class Format {
-    kMarkup,       // the window's chat markup
-    kAnsi,         // drawn for a terminal
-    kHtml,         // <span style="color:#RRGGBB">
-    kBbcode,       // [color=#RRGGBB]
-    kMiniMessage,  // <#rrggbb>
+    kMarkup,        // the window's chat markup
+    kAnsi,          // drawn for a terminal
+    kHtml,          // <span style="color:#RRGGBB">
+    kBbcode,        // [color=#RRGGBB]
+    kMiniMessage,   // <#rrggbb>
+    kIrc,           // 0x03 and a number of IRC's 99 colours
+    kIrcHex,        // 0x04RRGGBB
+    kMatrix,        // <font data-mx-color="#RRGGBB">
+    kMinecraft,     // §x§R§R§G§G§B§B
+    kMinecraftAmp,  // &x&R&R&G&G&B&B
+    kTellraw,       // [{"text":"H","color":"#RRGGBB"},...]
+};
+
+// What a writer may need besides the line: the terminal's depth, and the
+// space in which a palette's nearest colour is found.
+struct WriteOptions {
+    ColourDepth depth = ColourDepth::k24Bit;
+    ColourSpace space = ColourSpace::kRgb;
 };
 
 // Writes the line and a line ending at out (room for MostBytesOfLine) and
-// returns the end; depth is for the terminal alone.
-using WriteLine = char* (*)(char* out, const FadedLine& line, ColourDepth depth);
+// returns the end.
+using WriteLine = char* (*)(char* out, const FadedLine& line, const WriteOptions& options);
 
 struct FormatRow {
     Format format;

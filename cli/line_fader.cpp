@@ -28,8 +28,8 @@ LineOutcome LineFader::Fade(std::string_view line, Output& out) {
     FadeClusters(settings_.stops, clusters, settings_.space, colours_);
 
     const FadedLine faded = {line, starts_, colours_, wavy_};
-    char* end =
-        RowOf(settings_.format).write(out.Reserve(MostBytesOfLine(faded)), faded, settings_.depth);
+    const WriteOptions options = {settings_.depth, settings_.space};
+    char* end = RowOf(settings_.format).write(out.Reserve(MostBytesOfLine(faded)), faded, options);
     out.Commit(end);
     return {};
 }

@@ -27,14 +27,22 @@ Examples:
   hueloom-fade -f html -w -s hotpink,teal 'Hi <all>' > hi.html     every character a span
   hueloom-fade -f bbcode --space oklab -s navy,orange < lines.txt  every line of a file)";
 
+// Columns a terminal gives UTF-8 text of narrow characters: one a character.
+std::size_t Columns(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 // The formats, a line each, then the examples.
 std::string Footer() {
     std::string footer = "Formats (-f):\n";
     for (const FormatRow& row : Formats()) {
         std::string line = "  " + std::string(row.name);
-        line.resize(15, ' ');
+        line.resize(17, ' ');
         line += row.sample;
-        line.resize(std::max<std::size_t>(line.size() + 1, 57), ' ');
+        const std::size_t columns = Columns(line);
+        line.append(columns < 58 ? 59 - columns : 1, ' ');
         line += row.use;
         if (row.format == FadeSettings{}.format) line += " (the default)";
         footer += line + "\n";
@@ -106,7 +114,7 @@ std::variant<Options, int> ReadOptions(const std::vector<std::string>& arguments
                      ";\nnot with 10 stops)");
     const Choices<Format> formats = FormatChoices();
     AddChoice(app, "-f,--format", formats, settings.format,
-              FormatNames(false, "or") + " (see Formats below)");
+              "the form of the output (see Formats below)");
     AddChoice(app, "--space", kSpaces, settings.space,
               "rgb (the default, as the window fades) or oklab (even to the eye)");
     AddChoice(app, "--color-depth", kDepths, settings.depth,
@@ -125,6 +133,12 @@ std::variant<Options, int> ReadOptions(const std::vector<std::string>& arguments
         return UsageError(error.what());
     }
 
+    const FormatRow& format = RowOf(settings.format);
+    if (settings.wavy && !format.canWave) {
+        return UsageError("--wavy: " + std::string(format.name) +
+                          " has no raised or lowered text (only " + FormatNames(true, "and") +
+                          " have)");
+    }
     if (app.count("--stops") == 0) {
         settings.stops = DefaultStops();
     } else {

@@ -1,42 +1,14 @@
-// The formats that put a colour tag before each cluster: chat markup, HTML, BBCode, MiniMessage.
+// The formats that put a colour tag before each cluster: chat markup, HTML, Matrix, BBCode,
+// MiniMessage.
 #include "cli/tag_formats.h"
 
-#include <array>
-#include <cstring>
 #include <string_view>
 
+#include "cli/write_pieces.h"
 #include "fade/colour_tag.h"
 
 namespace hueloom::cli {
 namespace {
-
-using HexPairs = std::array<std::array<char, 2>, 256>;
-
-constexpr HexPairs HexPairsIn(const char* digits) {
-    HexPairs pairs{};
-    for (std::size_t value = 0; value < 256; ++value)
-        pairs[value] = {digits[value / 16], digits[value % 16]};
-    return pairs;
-}
-constexpr HexPairs kUpperHex = HexPairsIn("0123456789ABCDEF");
-constexpr HexPairs kLowerHex = HexPairsIn("0123456789abcdef");
-
-char* Put(char* out, std::string_view text) {
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
-}
-
-char* Put(char* out, char c) {
-    *out = c;
-    return out + 1;
-}
-
-char* PutHex(char* out, Rgb colour, const HexPairs& hex) {
-    std::memcpy(out, hex[colour.red].data(), 2);
-    std::memcpy(out + 2, hex[colour.green].data(), 2);
-    std::memcpy(out + 4, hex[colour.blue].data(), 2);
-    return out + 6;
-}
 
 // A cluster with some characters written as escapes: Escaped gives the
 // escape of a byte, or an empty text for a byte written as it is. No escaped
@@ -79,6 +51,27 @@ std::string_view MiniMessageEscape(char c) {
     }
 }
 
+constexpr std::string_view kSpanOpening = "<span style=\"color:#", kSpanClosing = "</span>";
+constexpr std::string_view kFontOpening = "<font data-mx-color=\"#", kFontClosing = "</font>";
+
+// HTML of either form, the colour in the opening tag: one tag each cluster,
+// raised and lowered when wavy inside <sup> and <sub>. The tags are template
+// arguments so that each form's copies are of known sizes.
+template <const std::string_view& kOpening, const std::string_view& kClosing>
+char* WriteHtmlTags(char* out, const FadedLine& line) {
+    std::int16_t wave_counter = 0;
+    out = ForEachCluster(out, line, [&](char* at, Rgb colour, auto cluster) {
+        // The counter's first and third tags raise and lower; the others are the line itself.
+        const std::size_t wave = line.wavy ? AdvanceWaveCounter(wave_counter) : 1;
+        if (wave % 2 == 0) at = Put(at, kWaveTags[wave]);
+        at = Put(PutHex(Put(at, kOpening), colour, kUpperHex), "\">");
+        at = Put(PutEscaped<HtmlEscape>(at, cluster), kClosing);
+        if (wave % 2 == 0) at = Put(at, kWaveTags[wave + 1]);
+        return at;
+    });
+    return Put(out, '\n');
+}
+
 }  // namespace
 
 char* WriteMarkup(char* out, const FadedLine& line) {
@@ -92,17 +85,11 @@ char* WriteMarkup(char* out, const FadedLine& line) {
 }
 
 char* WriteHtml(char* out, const FadedLine& line) {
-    std::int16_t wave_counter = 0;
-    out = ForEachCluster(out, line, [&](char* at, Rgb colour, auto cluster) {
-        // The counter's first and third tags raise and lower; the others are the line itself.
-        const std::size_t wave = line.wavy ? AdvanceWaveCounter(wave_counter) : 1;
-        if (wave % 2 == 0) at = Put(at, kWaveTags[wave]);
-        at = Put(PutHex(Put(at, "<span style=\"color:#"), colour, kUpperHex), "\">");
-        at = Put(PutEscaped<HtmlEscape>(at, cluster), "</span>");
-        if (wave % 2 == 0) at = Put(at, kWaveTags[wave + 1]);
-        return at;
-    });
-    return Put(out, '\n');
+    return WriteHtmlTags<kSpanOpening, kSpanClosing>(out, line);
+}
+
+char* WriteMatrix(char* out, const FadedLine& line) {
+    return WriteHtmlTags<kFontOpening, kFontClosing>(out, line);
 }
 
 char* WriteBbcode(char* out, const FadedLine& line) {

@@ -1,4 +1,5 @@
-// The formats that put a colour tag before each cluster: chat markup, HTML, BBCode, MiniMessage.
+// The formats that put a colour tag before each cluster: chat markup, HTML, Matrix, BBCode,
+// MiniMessage.
 #pragma once
 
 #include "cli/faded_line.h"
@@ -14,6 +15,9 @@ char* WriteMarkup(char* out, const FadedLine& line);
 // <span style="color:#RRGGBB"> + the cluster with & < > " escaped + </span>;
 // when wavy the raised and lowered clusters inside <sup> and <sub>.
 char* WriteHtml(char* out, const FadedLine& line);
+
+// The same with <font data-mx-color="#RRGGBB"> and </font>: a Matrix message's HTML.
+char* WriteMatrix(char* out, const FadedLine& line);
 
 // [color=#RRGGBB] + the cluster + [/color].
 char* WriteBbcode(char* out, const FadedLine& line);

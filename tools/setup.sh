@@ -17,6 +17,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-li
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
                g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
                fonts-wine x11-utils imagemagick xdotool zip unicode-data
+               python3  # reads hueloom-fade's tellraw output as JSON
                at-spi2-core python3-pyatspi dbus  # what screen readers read
                weston xwayland qt6-wayland  # a Wayland session with XWayland
                dpkg-dev file lintian desktop-file-utils appstream man-db)  # the Debian package

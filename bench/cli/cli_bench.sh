@@ -71,7 +71,8 @@ echo "input: $(wc -c <"$plain") bytes of plain lines, $(wc -c <"$emoji") bytes o
 printf '%-44s %12s %12s\n' "MB/s of input" "plain" "emoji"
 declare -A ansi_seconds
 for run in "markup" "html" "bbcode" "minimessage" "ansi --color-depth 24" "ansi --color-depth 8" \
-    "ansi --color-depth 4" "markup --space oklab"; do
+    "ansi --color-depth 4" "markup --space oklab" "irc" "irc --space oklab" "irc-hex" "matrix" \
+    "minecraft" "tellraw"; do
     read -r -a args <<<"-f $run"
     plain_seconds=$(best_seconds 10 "$plain" "$fader" "${args[@]}")
     emoji_seconds=$(best_seconds 10 "$emoji" "$fader" "${args[@]}")

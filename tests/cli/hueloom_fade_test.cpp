@@ -112,6 +112,45 @@ TEST(HueloomFade, EveryFormatGivesEachClusterOneColourAndKeepsItWhole) {
         {{"--space", "oklab", "-s", "black,white"},
          "abcd",
          "<Font Color=#222222>a<Font Color=#636363>b<Font Color=#AEAEAE>c<Font Color=#FFFFFF>d\n"},
+        // A digit after a code, a comma where a background could start, a wave, a flag.
+        {{"-f", "irc", "-s", "red,blue"},
+         "1," + wave + flag,
+         "\003511\00338\002\002,\00349" + wave + "\00360" + flag + "\017\n"},
+        {{"-f", "irc-hex", "-s", "red,blue"},
+         "1," + wave + flag,
+         "\004BF00401\004800080\002\002,\0044000BF" + wave + "\0040000FF" + flag + "\017\n"},
+        {{"-f", "matrix", "-w", "-s", "red,blue"},
+         "1," + wave + flag,
+         "<sup><font data-mx-color=\"#BF0040\">1</font></sup><font data-mx-color=\"#800080\">,"
+         "</font><sub><font data-mx-color=\"#4000BF\">" +
+             wave + "</font></sub><font data-mx-color=\"#0000FF\">" + flag + "</font>\n"},
+        {{"-f", "minecraft", "-s", "red,blue"},
+         "1," + wave + flag,
+         "§x§B§F§0§0§4§01§x§8§0§0§0§8§0,§x§4§0§0§0§B§F" + wave + "§x§0§0§0§0§F§F" + flag + "\n"},
+        {{"-f", "minecraft-amp", "-s", "red,blue"},
+         "1," + wave + flag,
+         "&x&B&F&0&0&4&01&x&8&0&0&0&8&0,&x&4&0&0&0&B&F" + wave + "&x&0&0&0&0&F&F" + flag + "\n"},
+        {{"-f", "tellraw", "-s", "red,blue"},
+         "1," + wave + flag,
+         R"([{"text":"1","color":"#BF0040"},{"text":",","color":"#800080"},{"text":")" + wave +
+             R"(","color":"#4000BF"},{"text":")" + flag +
+             R"(","color":"#0000FF"}])"
+             "\n"},
+        // The nearest of IRC's 99 colours (two clusters over three stops take the second and the
+        // third): 04 before its copy 52; 18; and where the two spaces disagree.
+        {{"-f", "irc", "-s", "black,#FF0000,#474700"}, "ab", "\00304a\00318b\017\n"},
+        {{"-f", "irc", "--space", "oklab", "-s", "black,#FFC0C0,#404080"},
+         "ab",
+         "\00315a\00335b\017\n"},
+        {{"-f", "irc", "-s", "black,#FFC0C0,#404080"}, "ab", "\00377a\00392b\017\n"},
+        // What the chat would read as a code of its own is shown instead.
+        {{"-f", "irc", "-s", "black,black"}, "\003\017§", "\00301␃\00301␏\00301§\017\n"},
+        {{"-f", "minecraft", "-s", "black,black"}, "§l", "§x§0§0§0§0§0§0�§x§0§0§0§0§0§0l\n"},
+        {{"-f", "tellraw", "-s", "black,black"},
+         "§\"\001",
+         R"([{"text":"�","color":"#000000"},{"text":"\"","color":"#000000"},)"
+         R"({"text":"\u0001","color":"#000000"}])"
+         "\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(RunFade(c.args, c.input).out, c.out) << c.args[1];
 }
@@ -182,20 +221,24 @@ TEST(HueloomFade, BadUsageIsRefusedBeforeAnythingIsReadOrWritten) {
     EXPECT_NE(RunFade({"--help"}).out.find("Examples:"), std::string::npos);
 }
 
-// Each row of the formats' table is a value -f takes, a line of --help, and,
-// where it cannot wave, named in the warning that --wavy is ignored.
-TEST(HueloomFade, TakesListsAndWarnsOfEveryFormatInItsTable) {
+// Each row of the formats' table is a value -f takes, a line of --help, a
+// format of the manual page and of the README's table, and, where it cannot
+// wave, a format that refuses --wavy.
+TEST(HueloomFade, TakesListsAndRefusesWavesInEveryFormatOfItsTable) {
     const std::string help = RunFade({"--help"}).out;
-    EXPECT_NE(help.find("markup, ansi, html, bbcode or minimessage"), std::string::npos) << help;
+    const std::string page = Slurp(HUELOOM_SOURCE_DIR "/packaging/man/hueloom-fade.1.scd");
+    const std::string readme = Slurp(HUELOOM_SOURCE_DIR "/README.md");
     for (const cli::FormatRow& row : cli::Formats()) {
         const std::string name(row.name);
         const Result result = RunFade({"-f", name, "-w", "-s", "red,blue", "a"});
-        EXPECT_EQ(result.status, 0) << name;
+        EXPECT_EQ(result.status, row.canWave ? 0 : 2) << name;
+        EXPECT_EQ(result.out.empty(), !row.canWave) << name;
+        EXPECT_EQ(result.err.find(name + " has no raised or lowered text") != std::string::npos,
+                  !row.canWave)
+            << result.err;
         EXPECT_NE(help.find("\n  " + name + " "), std::string::npos) << name;
-        EXPECT_EQ(result.err, row.canWave ? ""
-                                          : "hueloom-fade: --wavy is ignored: only markup and "
-                                            "html raise and lower characters\n")
-            << name;
+        EXPECT_NE(page.find("\n*" + name + "*\n"), std::string::npos) << name;
+        EXPECT_NE(readme.find("\n| `" + name + "`"), std::string::npos) << name;
     }
 }
 

@@ -8,6 +8,7 @@
 // OKLab, 4 and 8 the terminal's depth), the count of stops (2 + mod 15),
 // three bytes a stop, then the line. The switch below names every format, so
 // a new one draws a warning here until it has a check of its own.
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -96,6 +97,69 @@ std::string TerminalText(std::u16string_view units) {
     return text;
 }
 
+// The text as a chat that reads codes in it is to show it: controls as their
+// pictures (IRC keeps the tab), C1 as U+FFFD, and a "§" as U+FFFD in every
+// Minecraft form.
+enum class Chat { kIrc, kMinecraft };
+std::string ChatText(std::u16string_view units, Chat chat) {
+    std::string text;
+    for (std::size_t k = 0; k < units.size(); ++k) {
+        char32_t c = units[k];
+        if (IsHighSurrogate(units[k])) {
+            c = cli::CodePointOfPair(units[k], units[k + 1]);
+            ++k;
+        }
+        if ((c < 0x20 && !(chat == Chat::kIrc && c == u'\t')) || c == 0x7F) {
+            c = c == 0x7F ? 0x2421 : 0x2400 + c;
+        }
+        if ((c >= 0x80 && c < 0xA0) || (chat == Chat::kMinecraft && c == 0xA7)) c = 0xFFFD;
+        char bytes[4];
+        text.append(bytes, cli::WriteCodePoint(bytes, c));
+    }
+    return text;
+}
+
+// What an IRC client shows: 0x03 and up to two digits, or 0x04 and six hex
+// digits, each with a comma and a background if a digit follows; bold and
+// reset dropped. Any other control would be a code the text let through.
+std::string IrcText(std::string_view out) {
+    std::string text;
+    for (std::size_t at = 0; at < out.size();) {
+        const char c = out[at++];
+        if (c == '\x03' || c == '\x04') {
+            const std::size_t width = c == '\x03' ? 2 : 6;
+            const auto digit = [&](std::size_t k) {
+                const int d = k < out.size() ? static_cast<unsigned char>(out[k]) : 0;
+                return c == '\x03' ? std::isdigit(d) : std::isxdigit(d);
+            };
+            for (std::size_t n = 0; n < width && digit(at); ++n) ++at;
+            if (at < out.size() && out[at] == ',' && digit(at + 1)) {
+                for (std::size_t n = 0, start = ++at; n < width && digit(start + n); ++n) ++at;
+            }
+        } else if (c != '\x02' && c != '\x0F') {
+            Check(static_cast<unsigned char>(c) >= 0x20 || c == '\t', "irc lets a control through");
+            text += c;
+        }
+    }
+    return text;
+}
+
+// What Minecraft shows: a "§" and the character after it are a code; with
+// the "&" form a plugin first makes "&" and a letter or digit into one.
+std::string MinecraftText(std::string_view out, bool ampersand) {
+    std::string text;
+    for (std::size_t at = 0; at < out.size(); ++at) {
+        const bool amp_code = ampersand && out[at] == '&' && at + 1 < out.size() &&
+                              std::isalnum(static_cast<unsigned char>(out[at + 1]));
+        if (amp_code || out.substr(at).starts_with("\xC2\xA7")) {
+            at += amp_code ? 1 : 2;
+        } else {
+            text += out[at];
+        }
+    }
+    return text;
+}
+
 void CheckClusters(std::string_view line, const std::vector<std::uint32_t>& starts) {
     Check(starts.back() == line.size() && (line.empty() || starts.front() == 0),
           "clusters do not cover the line");
@@ -152,6 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     switch (asked.format) {
         case Format::kHtml:
+        case Format::kMatrix:
             Check(HtmlText(body) == line, "html does not give the text back");
             break;
         case Format::kMiniMessage:
@@ -165,6 +230,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case Format::kAnsi:
             Check(WithoutTags(body, '\x1b', 'm') == TerminalText(units),
                   "the terminal is not shown the text");
+            break;
+        case Format::kIrc:
+        case Format::kIrcHex:
+            Check(IrcText(body) == ChatText(units, Chat::kIrc), "irc does not show the text");
+            break;
+        case Format::kMinecraft:
+        case Format::kMinecraftAmp:
+            Check(MinecraftText(body, asked.format == Format::kMinecraftAmp) ==
+                      ChatText(units, Chat::kMinecraft),
+                  "minecraft does not show the text");
+            break;
+        case Format::kTellraw:  // parsed as JSON in the test tellraw_json
             break;
         case Format::kMarkup:
             if (line.find('<') == std::string::npos) {
