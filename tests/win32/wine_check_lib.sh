@@ -1,9 +1,10 @@
 # The Windows tests' shell harness (sourced): verdict lines, and what this build's
 # fixtures hold in $HUELOOM_WINE_FIXTURES (wine_fixture.sh): the virtual display,
-# the booted prefix, the stand-in chat client and its log. ctest sets the folder,
-# the prefix and its architecture; each test's scratch files go to its own folder.
+# the booted prefix, the stand-in chat client and its log. ctest sets the folder
+# and the prefix's architecture; each test's scratch files go to its own folder.
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/windows_env.sh"
 fixtures=${HUELOOM_WINE_FIXTURES:?set by ctest, which readies the fixtures}
+export WINEPREFIX="$fixtures/prefix"
 [[ -s "$fixtures/display" ]] && export DISPLAY=":$(head -n 1 "$fixtures/display")"
 windows_quiet
 windows_xdg "$fixtures"

@@ -14,19 +14,26 @@ standin=${3:-}
 case $what in
     "display up")  # room for the window at 192 dpi
         windows_xvfb 1600x1200 "$fixtures" 3600 && echo "$xvfb_pid" >"$fixtures/xvfb.pid" ;;
-    "display down") kill "$(cat "$fixtures/xvfb.pid")" 2>/dev/null; rm -f "$fixtures/display"; true ;;
+    "display down") kill "$(cat "$fixtures/xvfb.pid")" 2>/dev/null; true ;;
     "prefix up")  # ctest bounds the boot's time
-        rm -rf "$WINEPREFIX"
-        windows_boot >"$fixtures/wineboot.log" 2>&1 || { tail -n 20 "$fixtures/wineboot.log"; exit 1; } ;;
+        rm -rf "$fixtures/prefix"
+        if ! windows_boot >"$fixtures/wineboot.log" 2>&1; then
+            tail -n 20 "$fixtures/wineboot.log"
+            exit 1
+        fi ;;
     "prefix down")
         wineserver -k 2>/dev/null
         timeout 10 wineserver -w 2>/dev/null
-        rm -rf "$WINEPREFIX" ;;
+        rm -rf "$fixtures/prefix" ;;
     "standin up")
-        windows_standin "$log" 3600 || { cat "$log.out"; exit 1; }
+        if ! windows_standin "$log" 3600; then
+            cat "$log.out"
+            exit 1
+        fi
         echo "$standin_pid" >"$fixtures/standin.pid" ;;
     "standin down") windows_quit_standin || kill "$standin_pid"; true ;;
     "run "*) shift && exec wine "$@" ;;
-    *) echo "usage: wine_fixture.sh display|prefix|standin up|down [STANDIN.exe] | run PROGRAM.exe" >&2
+    *) echo "usage: wine_fixture.sh display|prefix|standin up|down [STANDIN.exe]" \
+            "| run PROGRAM.exe [ARG...]" >&2
        exit 2 ;;
 esac
