@@ -5,7 +5,7 @@
 #include <QRegion>
 #include <string_view>
 
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 
 class QWidget;
 

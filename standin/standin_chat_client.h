@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 #include "standin/standin_chat_room.h"
 
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chatlink/chat_client_tree.h"
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 
 namespace hueloom {
 

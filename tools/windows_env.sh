@@ -1,8 +1,10 @@
-# Shared by the Windows scripts (sourced): builds hueloom.exe and the Win32
-# stand-in, and readies a Wine prefix of the project's own, kept between runs.
+# Shared by the Windows scripts and the Windows tests' fixtures (sourced):
+# builds hueloom.exe and the Win32 stand-in, readies a Wine prefix, a virtual
+# display and the stand-in, and says the checks' verdicts.
 # HUELOOM_WINDOWS_ARCH=x86 takes the 32-bit build and a 32-bit prefix (default
 # x86-64); HUELOOM_WINDOWS_DPI sets the prefix's dots per inch (default 96).
 # Sets: build, program, standin, driver, stops; exports WINEPREFIX and friends.
+windows_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # The toolchain file, build folder and Wine architecture of an architecture.
 windows_arch() {
@@ -51,10 +53,16 @@ windows_boot() {
         /v Arial /d 'Liberation Sans' /f
 }
 
-# C.UTF-8 gives Wine the ANSI code page 1252.
+# Wine quiet, the ANSI code page 1252 (C.UTF-8), and no prompts for the .NET or
+# HTML engines, no menu entries or file associations written for the user.
+windows_quiet() {
+    export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+}
+
+# A prefix of the project's own, kept between runs.
 windows_prefix() {
-    export WINEPREFIX=${WINEPREFIX:-$build/wine-prefix} WINEARCH=$wine_arch WINEDEBUG=-all
-    export LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEPREFIX=${WINEPREFIX:-$build/wine-prefix} WINEARCH=$wine_arch
+    windows_quiet
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         echo "windows: making the Wine prefix $WINEPREFIX (once)"
         windows_boot >/dev/null 2>&1
@@ -83,40 +91,54 @@ windows_standin() {
 }
 
 # Asks the stand-in to quit (what that prints in the log's .quit file) and
-# waits for it to end; its exit status.
+# waits, bounded where this shell did not start it, until it has ended; false
+# when it has not.
 windows_quit_standin() {
     timeout 30 wine "$standin" --quit >"$log.quit" 2>&1
     wait "$standin_pid" 2>/dev/null
-    local status=$?
-    standin_pid=
-    return "$status"
+    for _ in $(seq 100); do
+        kill -0 "$standin_pid" 2>/dev/null || { standin_pid= && return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts Xvfb at the given size, for at most the given seconds where a limit is
+# given, its number in the folder's display file and what it says in xvfb.log;
+# exports DISPLAY and sets xvfb_pid. False, with a FAIL line, when it does not start.
+windows_xvfb() {
+    local size=$1 folder=$2 limit=()
+    [[ -n "${3:-}" ]] && limit=(timeout "$3")
+    rm -f "$folder/display"
+    "${limit[@]}" Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$folder/display" \
+        >"$folder/xvfb.log" 2>&1 </dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [[ -s "$folder/display" ]] && break
+        sleep 0.1
+    done
+    if [[ ! -s "$folder/display" ]]; then
+        fail "start Xvfb" "$(cat "$folder/xvfb.log")"
+        return 1
+    fi
+    export DISPLAY=":$(head -n 1 "$folder/display")"
+}
+
+# Where Wine may write for the desktop (menus, associations), kept in the folder.
+windows_xdg() {
+    export XDG_DATA_HOME="$1/data" XDG_CONFIG_HOME="$1/config" XDG_CACHE_HOME="$1/cache"
+    unset WAYLAND_DISPLAY
 }
 
 # A virtual display of the given size and a scratch folder for throwaway
 # prefixes ($scratch), both gone at exit with every server of those prefixes
-# and the programs in $program_pid, $standin_pid and $server_pid. Wine quiet,
-# the ANSI code page 1252 (C.UTF-8), no prompts for the .NET or HTML engines,
-# and no menu entries or file associations written for the user. False, with
-# a FAIL line, when Xvfb does not start.
+# and the programs in $program_pid, $standin_pid and $server_pid; Wine quiet.
 windows_display() {
     scratch=$(mktemp -d) xvfb_pid=
     trap windows_cleanup EXIT
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$scratch/display" \
-        >"$scratch/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [[ -s "$scratch/display" ]] && break
-        sleep 0.1
-    done
-    if [[ ! -s "$scratch/display" ]]; then
-        fail "start Xvfb" "$(cat "$scratch/xvfb.log")"
-        return 1
-    fi
-    export DISPLAY=":$(head -n 1 "$scratch/display")"
-    export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-    export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
-    export XDG_CACHE_HOME="$scratch/cache"
-    unset WAYLAND_DISPLAY
+    windows_xvfb "$1" "$scratch" || return
+    windows_quiet
+    windows_xdg "$scratch"
 }
 
 windows_cleanup() {
@@ -150,22 +172,11 @@ windows_unlisted_imports() {
     local objdump=$1 exe=$2 arch=$3
     local allowed
     allowed=$(awk -v arch="$arch" '!/^#/ && NF >= 2 && (NF == 2 || $3 == arch) { print $1, $2 }' \
-        tools/windows_imports.txt | sort -u)
+        "$windows_tools/windows_imports.txt" | sort -u)
     comm -23 <(windows_imports "$objdump" "$exe") <(printf '%s\n' "$allowed")
 }
 
 # --- the checks' verdicts --------------------------------------------------------
-# ok and FAIL lines, counted in passed and failed, from their one home; tag
+# ok and FAIL lines, counted in passed and failed, and the end of a check; tag
 # names the architecture a line is about.
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/win32/verdicts.sh"
-tag=
-
-# Ends the check named (as "windows check"), which began at $started: passes
-# only when something passed and nothing failed.
-check_finish() {
-    tag=
-    echo "$1: $((SECONDS - ${started:-0})) s"
-    echo "${1// /-}: $passed passed, $failed failed"
-    ((failed == 0 && passed > 0))
-    exit
-}
+source "$windows_tools/verdicts.sh"

@@ -7,7 +7,7 @@
 #include "chatlink/chat_client_classes.h"
 #include "chatlink/chatlink.h"
 #include "fade/fade.h"
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 #include "winelink/wine_chat.h"
 
 namespace hueloom {

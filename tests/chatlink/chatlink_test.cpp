@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "chatlink/chat_client_classes.h"
-#include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
+#include "inprocess/in_process_window_system.h"
 #include "support/chat_fixture.h"
 #include "support/counting_toolkit.h"
 

@@ -14,8 +14,8 @@
 #include "chatlink/chat_client_classes.h"
 #include "chatlink/chatlink.h"
 #include "fuzz_input.h"
-#include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
+#include "inprocess/in_process_window_system.h"
 #include "support/chat_fixture.h"
 #include "support/counting_toolkit.h"
 

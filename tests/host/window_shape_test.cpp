@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 
 namespace hueloom {
 namespace {

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "chatlink/chatlink.h"
-#include "host/inprocess/in_process_window_system.h"
 #include "host/window_system.h"
+#include "inprocess/in_process_window_system.h"
 #include "standin/transcript_view.h"
 
 Q_DECLARE_METATYPE(std::u16string)

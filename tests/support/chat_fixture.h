@@ -8,8 +8,8 @@
 
 #include "chatlink/chat_client_tree.h"
 #include "fade/fade.h"
-#include "host/inprocess/in_process_window_system.h"
 #include "host/toolkit.h"
+#include "inprocess/in_process_window_system.h"
 #include "support/counting_toolkit.h"
 
 namespace hueloom::testing {

@@ -1,23 +1,21 @@
 #!/usr/bin/env bash
-# hueloom.exe beside a fresh stand-in, driven by the window driver in the given
+# hueloom.exe beside the stand-in, driven by the window driver in the given
 # mode: the driver's verdicts are the test's, and the chat must get exactly the
 # lines the driver lists, in order. The shape mode runs at its dpi (the prefix's).
 # Usage: drive_program.sh STANDIN.exe HUELOOM.exe DRIVER.exe WHAT MODE [DPI]
 set -uo pipefail
 standin=$1 program=$2 driver=$3 what=$4
 shift 4
-here=$(dirname "$0")
-source "$here/wine_check_lib.sh"
+source "$(dirname "$0")/wine_check_lib.sh"
 program_pid=
 dpi=96
-trap '[[ -n "$standin_pid" ]] && kill "$standin_pid" 2>/dev/null
-      [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null
+trap '[[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null
       ((dpi != 96)) && windows_dpi 96; rm -rf "$scratch"' EXIT
 if [[ $1 == shape ]]; then
     dpi=$2
     windows_dpi "$dpi"
 fi
-windows_standin "$scratch/program.log" 120
+mark=$(log_lines)
 program_started=$SECONDS
 timeout 120 wine "$program" >"$scratch/program.out" 2>&1 &
 program_pid=$!
@@ -43,8 +41,7 @@ program_pid=
 expect "$what: ends once its window is gone" "exit 0" "exit $status" "$scratch/program.out"
 expect "$what: the chat got the announcements and each Send once, byte for byte" \
     "$(grep '^posted' "$scratch/driver.out")" \
-    "$(grep '^posted' "$log" | sed 's/^posted room1 /posted /')"
-windows_quit_standin
+    "$(log_since "$mark" | grep '^posted' | sed 's/^posted room1 /posted /')"
 echo "      ($what: $((SECONDS - program_started)) s from its start to its end)"
 
-finish
+check_finish "$what"

@@ -30,4 +30,4 @@ expect "hueloom-fade.exe refuses a bad colour: exit 2, nothing written" \
     "exit 2, 0 bytes written" "exit $?, $(wc -c <"$scratch/fader.out") bytes written" \
     "$scratch/fader.err"
 
-finish
+check_finish "win32 fader"

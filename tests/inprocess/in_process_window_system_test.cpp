@@ -1,5 +1,5 @@
 // The in-process window tree: look-ups with the host's rules, messages, placement.
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "host/inprocess/in_process_parts.h"
+#include "inprocess/in_process_parts.h"
 
 namespace hueloom {
 namespace {

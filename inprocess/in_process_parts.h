@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/inprocess/in_process_window_system.h"
-#include "host/inprocess/pixel_region.h"
+#include "inprocess/in_process_window_system.h"
+#include "inprocess/pixel_region.h"
 
 namespace hueloom {
 

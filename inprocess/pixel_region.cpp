@@ -1,5 +1,5 @@
 // Band regions: rectangles, filled polygons and their combinations.
-#include "host/inprocess/pixel_region.h"
+#include "inprocess/pixel_region.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Regions of the in-process window system: creation, combination, window shapes.
 #include <utility>
 
-#include "host/inprocess/in_process_parts.h"
+#include "inprocess/in_process_parts.h"
 
 namespace hueloom {
 namespace {

@@ -4,7 +4,7 @@
 #include <climits>
 #include <vector>
 
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 
 namespace hueloom {
 namespace {

@@ -1,14 +1,12 @@
 // A stand-in chat client for Windows: the chat client's window tree, answering
 // the chat link as the client does and logging what reaches it.
-//
-//   hueloom_chat_standin LOG    runs the client, logging to the file LOG
-//   hueloom_chat_standin --open-room | --quit   asks the running one to do so
+#include "standin/win32/chat_standin.h"
+
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -294,7 +292,9 @@ bool RegisterClasses() {
     return true;
 }
 
-int RunClient(const char* logPath) {
+}  // namespace
+
+int RunChatStandin(const char* logPath) {
     client.log = std::make_unique<StandinLog>(logPath);
     if (!client.log->isOpen()) {
         std::fprintf(stderr, "chat stand-in: cannot write the log %s\n", logPath);
@@ -326,26 +326,16 @@ int RunClient(const char* logPath) {
 }
 
 // Asks the running stand-in to do something and waits until it has.
-int Command(UINT message, const char* what) {
+int AskChatStandin(ChatStandinRequest request) {
+    const bool quit = request == ChatStandinRequest::kQuit;
     const HWND frame = ::FindWindowA(kFrameClass, nullptr);
     if (frame == nullptr) {
-        std::fprintf(stderr, "chat stand-in: none is running to %s\n", what);
+        std::fprintf(stderr, "chat stand-in: none is running to %s\n",
+                     quit ? "quit" : "open a room");
         return 1;
     }
-    ::SendMessageA(frame, message, 0, 0);
+    ::SendMessageA(frame, quit ? WM_CLOSE : kOpenRoomMessage, 0, 0);
     return 0;
 }
 
-}  // namespace
 }  // namespace hueloom
-
-int main(int argc, char** argv) {
-    using namespace hueloom;
-    if (argc == 2 && std::strcmp(argv[1], "--open-room") == 0) {
-        return Command(kOpenRoomMessage, "open a room");
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--quit") == 0) return Command(WM_CLOSE, "quit");
-    if (argc == 2 && argv[1][0] != '-') return RunClient(argv[1]);
-    std::fprintf(stderr, "usage: hueloom_chat_standin LOG | --open-room | --quit\n");
-    return 2;
-}

@@ -12,7 +12,7 @@
 #include "app/form_identity.h"
 #include "chatlink/chat_client_classes.h"
 #include "host/bridge/chat_routing_window_system.h"
-#include "host/inprocess/in_process_window_system.h"
+#include "inprocess/in_process_window_system.h"
 #include "qt/qt_form1.h"
 #include "qt/qt_hosted_window.h"
 #include "qt/qt_platform_choice.h"
