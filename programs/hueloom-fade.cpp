@@ -1,4 +1,4 @@
-// hueloom-fade: fades lines of text into chat markup, HTML, BBCode, MiniMessage or terminal colour.
+// hueloom-fade: fades lines of text into the formats of cli/formats.h's table.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -38,14 +38,10 @@ bool Report(std::size_t number, LineOutcome outcome) {
     return false;
 }
 
-// --wavy is no error where it cannot act: the line is written all the same.
+// With 10 stops --wavy is no error: the line is written all the same, without
+// waves. (A format that cannot wave is refused with the options.)
 void WarnOfWavesNotWritten(const FadeSettings& settings) {
-    if (!settings.wavy) return;
-    if (!RowOf(settings.format).canWave) {
-        std::fprintf(stderr,
-                     "hueloom-fade: --wavy is ignored: only %s raise and lower characters\n",
-                     FormatNames(true, "and").c_str());
-    } else if (settings.stops.size() == kStopsThatNeverWave) {
+    if (settings.wavy && settings.stops.size() == kStopsThatNeverWave) {
         std::fputs(
             "hueloom-fade: --wavy is ignored with 10 stops: the ten-stop fade writes no "
             "wave tags\n",
