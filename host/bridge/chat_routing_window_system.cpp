@@ -1,11 +1,20 @@
 // Routing each call to home or to the chat client elsewhere.
 #include "host/bridge/chat_routing_window_system.h"
 
+#include "host/error.h"
+
 namespace hueloom {
 
-std::string ChatRoutingWindowSystem::ToAnsiCodePage(std::u16string_view text) {
+void ChatRoutingWindowSystem::ChooseRouteForLine() {
     lineGoesElsewhere_ = false;
+    lineReached_ = false;
     lineGoesElsewhere_ = elsewhere_.ChatClientRunning();
+    if (!lineGoesElsewhere_ && atHome_ == ChatAtHome::kNone) {
+        throw Error(kChatNotRunningErrorNumber, "the chat client is not running");
+    }
+}
+
+std::string ChatRoutingWindowSystem::ToAnsiCodePage(std::u16string_view text) {
     return lineGoesElsewhere_ ? elsewhere_.Windows().ToAnsiCodePage(text)
                               : home_.ToAnsiCodePage(text);
 }
@@ -33,9 +42,7 @@ Hwnd ChatRoutingWindowSystem::ToElsewhere(Hwnd window) const {
     return IsElsewhere(window) ? elsewhereWindows_[window & ~kElsewhereBit] : 0;
 }
 
-Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const {
-    return IsElsewhere(window) ? 0 : window;
-}
+Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const { return IsElsewhere(window) ? 0 : window; }
 
 Hwnd ChatRoutingWindowSystem::FindWindowA(const char* className, const char* windowName) {
     if (!lineGoesElsewhere_) return home_.FindWindowA(className, windowName);
@@ -54,7 +61,17 @@ Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const 
 std::intptr_t ChatRoutingWindowSystem::SendMessageA(Hwnd window, std::uint32_t message,
                                                     std::uintptr_t wParam, std::intptr_t lParam) {
     if (!GoesElsewhere(window)) return home_.SendMessageA(ToHome(window), message, wParam, lParam);
-    return elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
+    try {
+        const std::intptr_t result =
+            elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
+        lineReached_ = true;
+        return result;
+    } catch (const Error& error) {
+        // Once a message of the line is there, a later fault leaves it half sent.
+        if (!lineReached_ || error.number() == kMayHaveReachedErrorNumber) throw;
+        throw Error(kMayHaveReachedErrorNumber,
+                    std::string(error.what()) + "; part of the line reached the chat client");
+    }
 }
 
 bool ChatRoutingWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx,

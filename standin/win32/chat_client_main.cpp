@@ -1,13 +1,15 @@
 // A stand-in chat client for Windows: the chat client's window tree, answering
 // the chat link as the client does and logging what reaches it.
 //
-//   hueloom_chat_standin LOG    runs the client, logging to the file LOG
+//   hueloom_chat_standin LOG [MS]   runs the client, logging to the file LOG;
+//                                   with MS, it takes that long over each post
 //   hueloom_chat_standin --open-room | --quit   asks the running one to do so
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -50,6 +52,7 @@ struct WindowState {
 
 struct Client {
     std::unique_ptr<StandinLog> log;
+    DWORD postDelayMs = 0;  // a busy room or a slow machine
     HINSTANCE instance = nullptr;
     HWND frame = nullptr;
     HWND area = nullptr;
@@ -133,6 +136,7 @@ void PostInput(HWND room) {
     WindowState* input = StateOf(roomState->input);
     if (input->text.empty()) return;
     const std::string line = std::exchange(input->text, std::string());
+    if (client.postDelayMs > 0) ::Sleep(client.postDelayMs);
     SetShownText(roomState->input, "");
     client.log->Write("posted " + roomState->role + " [" + HexBytes(line) + ']');
 }
@@ -345,7 +349,10 @@ int main(int argc, char** argv) {
         return Command(kOpenRoomMessage, "open a room");
     }
     if (argc == 2 && std::strcmp(argv[1], "--quit") == 0) return Command(WM_CLOSE, "quit");
-    if (argc == 2 && argv[1][0] != '-') return RunClient(argv[1]);
-    std::fprintf(stderr, "usage: hueloom_chat_standin LOG | --open-room | --quit\n");
+    if ((argc == 2 || argc == 3) && argv[1][0] != '-') {
+        if (argc == 3) client.postDelayMs = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10));
+        return RunClient(argv[1]);
+    }
+    std::fprintf(stderr, "usage: hueloom_chat_standin LOG [MS] | --open-room | --quit\n");
     return 2;
 }

@@ -153,6 +153,24 @@ TEST(FormLifecycle, AChatOutOfReachNeverKeepsTheWindowOpen) {
     EXPECT_TRUE(Forms().empty());
 }
 
+// A start announcement that fails still leaves the window its band and region.
+TEST(FormLifecycle, AFailedStartAnnouncementStillShapesTheWindow) {
+    FormFixture f;
+    struct OutOfReach final : ChatElsewhere {
+        bool ChatClientRunning() override { throw bridge::Unreachable("bridge ended"); }
+        WindowSystem& Windows() override { return none; }
+        InProcessWindowSystem none;
+    } away;
+    ChatRoutingWindowSystem routing(f.windows, away);
+    ScopedWindowSystem useRouting(routing);
+    f.Window().Show();
+    const std::vector<std::string> ops = f.Operations();
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "SetWindowPos"), 1);
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "SetWindowRgn"), 1);
+    EXPECT_NE(PrintedText(f.Box("Picture1").surface().ops).find("could not be reached"),
+              std::string::npos);
+}
+
 TEST(FormLifecycle, EveryControlIsBuiltFromTheDesign) {
     FormFixture f;
     ASSERT_EQ(f.controls.made().size(), 52u);

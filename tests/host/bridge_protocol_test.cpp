@@ -4,17 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include "host/bridge/bridge_server.h"
+#include "host/inprocess/in_process_window_system.h"
+
 namespace hueloom::bridge {
 namespace {
 
 TEST(BridgeProtocol, MessagesComeBackWholeWhateverTheirTextHolds) {
-    const std::string everyAwkwardByte("a b\nc\r\nd\x1A" "e\0f 3:x -", 18);
+    const std::string everyAwkwardByte(
+        "a b\nc\r\nd\x1A"
+        "e\0f 3:x -",
+        18);
     const Message messages[] = {
         {"find", {Field::Text("aol frame25"), Field::None()}},
-        {"send", {Field::Number(65580), Field::Number(12), Field::Number(0),
-                  Field::Bytes(everyAwkwardByte)}},
-        {"send", {Field::Number(0), Field::Number(258), Field::Number(-1),
-                  Field::Number(INT64_MIN)}},
+        {"send",
+         {Field::Number(65580), Field::Number(12), Field::Number(0),
+          Field::Bytes(everyAwkwardByte)}},
+        {"send",
+         {Field::Number(0), Field::Number(258), Field::Number(-1), Field::Number(INT64_MIN)}},
         {"ok", {Field::Bytes("")}},
         Greeting(),
     };
@@ -42,6 +49,8 @@ TEST(BridgeProtocol, BytesThatMakeNoMessageAreRefused) {
         "find 99999999999999999999\n",     // too large for a number
         "find -5:abcde\n",                 // a count below zero
         "find 99999999999:",               // a count past the limit
+        "ok 4194305:",                     // a field past the bound of a message
+        "ok 1 2 3 4 5 6 7 8 9",            // more fields than any message has
         "find 1234567890123456789012345",  // runs on without a space
         "ok 1x\n",
     };
@@ -58,10 +67,43 @@ TEST(BridgeProtocol, BytesThatMakeNoMessageAreRefused) {
 }
 
 TEST(BridgeProtocol, GreetingNamesTheVersion) {
-    EXPECT_EQ(Encode(Greeting()), "hueloom-wine-bridge 1\n");
+    EXPECT_EQ(Encode(Greeting()), "hueloom-wine-bridge 2\n");
     EXPECT_NO_THROW(CheckGreeting(Greeting()));
-    EXPECT_THROW(CheckGreeting({"hueloom-wine-bridge", {Field::Number(2)}}), ProtocolError);
+    EXPECT_THROW(CheckGreeting({"hueloom-wine-bridge", {Field::Number(1)}}), ProtocolError);
     EXPECT_THROW(CheckGreeting({"ok", {Field::Number(1)}}), ProtocolError);
+}
+
+// The bridge's serving: a window message is announced before it goes, and
+// input it cannot take is answered with an error line that ends the serving.
+TEST(BridgeServer, HandsOverBeforeEachMessageAndEndsOnInputItCannotTake) {
+    const struct {
+        std::string input;
+        std::string output;  // after the greeting
+        int status;
+    } cases[] = {
+        {"send 0 258 13 0\n", "handing\nok 0\n", 0},
+        {"find -\nfind 1", "error 19:find takes 2 fields\n", 0},
+        {"find " + std::string(30, '1'),
+         "error 64:the bridge's stream is broken: a word or number runs on too long\n", 2},
+        {"ansi " + std::to_string(kMaxMessageBytes) + ":abc",
+         "error 62:the bridge's stream is broken: a message longer than the bound\n", 2},
+    };
+    for (const auto& c : cases) {
+        InProcessWindowSystem windows;
+        std::string input = c.input, output;
+        ByteStream stream;
+        stream.read = [&](char* bytes, std::size_t size) {
+            const std::size_t count = input.copy(bytes, size);
+            input.erase(0, count);
+            return count;
+        };
+        stream.write = [&](const std::string& bytes) {
+            output += bytes;
+            return true;
+        };
+        EXPECT_EQ(ServeStream(windows, stream), c.status) << c.input.substr(0, 20);
+        EXPECT_EQ(output, Encode(Greeting()) + c.output) << c.input.substr(0, 20);
+    }
 }
 
 TEST(BridgeProtocol, Utf16TextKeepsEveryCodeUnit) {
