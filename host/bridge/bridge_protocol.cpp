@@ -156,10 +156,13 @@ std::string Encode(const Message& message) {
 }
 
 std::optional<Message> TakeMessage(std::string& buffer) {
-    MessageReader reader;
-    reader.Append(buffer.data(), buffer.size());
-    std::optional<Message> message = reader.Take();
-    if (message) buffer.erase(0, buffer.size() - reader.waiting());
+    Reader reader(buffer);
+    std::optional<Message> message = reader.Read();
+    if (message) {
+        buffer.erase(0, reader.used());
+    } else if (buffer.size() > kMaxMessageBytes) {
+        Broken("a message longer than the bound");
+    }
     return message;
 }
 

@@ -73,7 +73,8 @@ TEST(BridgeProcess, EachMisbehaviourCostsItsLimitAndTellsWhetherTheMessageMayHav
         {{"slow", "800"}, press, kAnswered, 1400ms},   // past the answer limit: waited for
         {{"hung"}, press, kMayHaveReached, 2500ms},    // the chat client's limit
         {{"mute"}, kFindFrame, kUnreachable, 1000ms},  // silent before any hand-over
-        {{"flood"}, kFindFrame, kUnreachable, 1000ms},
+        {{"flood", "1"}, kFindFrame, kUnreachable, 1000ms},  // bytes arrive past the limit
+        {{"flood", "0"}, kFindFrame, kUnreachable, 1000ms},  // past the bound of a message
         {{"fields"}, kFindFrame, kUnreachable, 1000ms},
         {{"wrapper", child}, kFindFrame, kUnreachable, 1000ms},
     };

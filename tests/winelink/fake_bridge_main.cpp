@@ -7,7 +7,8 @@
 //   fake_bridge hung             the chat client never answers a message
 //   fake_bridge silent           never greets
 //   fake_bridge mute             answers no look-up after the first, and says nothing
-//   fake_bridge flood            answers those with bytes that never end
+//   fake_bridge flood MS [N]     answers those (after the first N) with bytes that never
+//                                end, a KiB each MS ms
 //   fake_bridge fields           answers those with fields that never end
 //   fake_bridge wrapper FILE     a wrapper: its child, whose id goes to FILE, serves mute
 //   fake_bridge die-after N      answers N requests, then ends by itself
@@ -38,22 +39,23 @@ bool WriteAll(const std::string& bytes) {
     return true;
 }
 
-[[noreturn]] void Forever(const std::string& start, const std::string& piece) {
+[[noreturn]] void Forever(const std::string& start, const std::string& piece, long pauseMs) {
     WriteAll(start);
-    while (WriteAll(piece)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (WriteAll(piece)) std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
     std::_Exit(0);
 }
 
 class Misbehaving final : public InProcessWindowSystem {
   public:
-    explicit Misbehaving(std::string mode, long number) : mode_(std::move(mode)), number_(number) {}
+    Misbehaving(std::string mode, long number, long answered)
+        : mode_(std::move(mode)), number_(number), answered_(answered) {}
 
     // The first look-up is answered, so that a test knows the bridge is up.
     Hwnd FindWindowA(const char* className, const char* windowName) override {
-        if (finds_++ == 0) return InProcessWindowSystem::FindWindowA(className, windowName);
+        if (answered_-- > 0) return InProcessWindowSystem::FindWindowA(className, windowName);
         if (mode_ == "mute") ::pause();
-        if (mode_ == "flood") Forever("ok 4000000:", std::string(1024, 'x'));
-        if (mode_ == "fields") Forever("ok", " 1");
+        if (mode_ == "flood") Forever("ok 4000000:", std::string(1024, 'x'), number_);
+        if (mode_ == "fields") Forever("ok", " 1", 1);
         return InProcessWindowSystem::FindWindowA(className, windowName);
     }
     std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
@@ -66,7 +68,7 @@ class Misbehaving final : public InProcessWindowSystem {
   private:
     std::string mode_;
     long number_;
-    int finds_ = 0;
+    long answered_;
 };
 
 }  // namespace
@@ -88,7 +90,7 @@ int main(int argc, char** argv) {
         std::ofstream(argv[2]) << ::getpid() << '\n';
         mode = "mute";
     }
-    Misbehaving windows(mode, number);
+    Misbehaving windows(mode, number, argc > 3 ? std::atol(argv[3]) : 1);
     const testing::ChatTree chat(windows);
     long answered = 0;
     bridge::ByteStream stream;
