@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "host/bridge/bridge_server.h"
-#include "host/inprocess/in_process_window_system.h"
-
 namespace hueloom::bridge {
 namespace {
 
@@ -71,39 +68,6 @@ TEST(BridgeProtocol, GreetingNamesTheVersion) {
     EXPECT_NO_THROW(CheckGreeting(Greeting()));
     EXPECT_THROW(CheckGreeting({"hueloom-wine-bridge", {Field::Number(1)}}), ProtocolError);
     EXPECT_THROW(CheckGreeting({"ok", {Field::Number(1)}}), ProtocolError);
-}
-
-// The bridge's serving: a window message is announced before it goes, and
-// input it cannot take is answered with an error line that ends the serving.
-TEST(BridgeServer, HandsOverBeforeEachMessageAndEndsOnInputItCannotTake) {
-    const struct {
-        std::string input;
-        std::string output;  // after the greeting
-        int status;
-    } cases[] = {
-        {"send 0 258 13 0\n", "handing\nok 0\n", 0},
-        {"find -\nfind 1", "error 19:find takes 2 fields\n", 0},
-        {"find " + std::string(30, '1'),
-         "error 64:the bridge's stream is broken: a word or number runs on too long\n", 2},
-        {"ansi " + std::to_string(kMaxMessageBytes) + ":abc",
-         "error 62:the bridge's stream is broken: a message longer than the bound\n", 2},
-    };
-    for (const auto& c : cases) {
-        InProcessWindowSystem windows;
-        std::string input = c.input, output;
-        ByteStream stream;
-        stream.read = [&](char* bytes, std::size_t size) {
-            const std::size_t count = input.copy(bytes, size);
-            input.erase(0, count);
-            return count;
-        };
-        stream.write = [&](const std::string& bytes) {
-            output += bytes;
-            return true;
-        };
-        EXPECT_EQ(ServeStream(windows, stream), c.status) << c.input.substr(0, 20);
-        EXPECT_EQ(output, Encode(Greeting()) + c.output) << c.input.substr(0, 20);
-    }
 }
 
 TEST(BridgeProtocol, Utf16TextKeepsEveryCodeUnit) {

@@ -60,7 +60,7 @@ TEST(BridgeProcess, AnswersLongTextsAndEndsWhenItsInputCloses) {
 // Each way a bridge or its chat client misbehaves costs at most its limit,
 // ends the bridge's whole group, and says whether the message may have gone.
 TEST(BridgeProcess, EachMisbehaviourCostsItsLimitAndTellsWhetherTheMessageMayHaveGone) {
-    enum Outcome { kAnswered, kUnreachable, kMayHaveReached };
+    enum Outcome { kAnswered, kRefused, kUnreachable, kMayHaveReached };
     const std::string child = ::testing::TempDir() + "fake_bridge_child.pid";
     const Message press{
         "send", {Field::Number(1), Field::Number(kWmChar), Field::Number(13), Field::Number(0)}};
@@ -70,13 +70,14 @@ TEST(BridgeProcess, EachMisbehaviourCostsItsLimitAndTellsWhetherTheMessageMayHav
         Outcome outcome;
         std::chrono::milliseconds within;
     } cases[] = {
-        {{"slow", "800"}, press, kAnswered, 1400ms},   // past the answer limit: waited for
-        {{"hung"}, press, kMayHaveReached, 2500ms},    // the chat client's limit
-        {{"mute"}, kFindFrame, kUnreachable, 1000ms},  // silent before any hand-over
+        {{"slow", "800"}, press, kAnswered, 1400ms},         // past the answer limit: waited for
+        {{"hung"}, press, kMayHaveReached, 2500ms},          // the chat client's limit
+        {{"mute"}, kFindFrame, kUnreachable, 1000ms},        // silent before any hand-over
         {{"flood", "1"}, kFindFrame, kUnreachable, 1000ms},  // bytes arrive past the limit
         {{"flood", "0"}, kFindFrame, kUnreachable, 1000ms},  // past the bound of a message
         {{"fields"}, kFindFrame, kUnreachable, 1000ms},
         {{"wrapper", child}, kFindFrame, kUnreachable, 1000ms},
+        {{"serve"}, {"find", std::vector<Field>(9, Field::None())}, kRefused, 1000ms},
     };
     for (const auto& c : cases) {
         BridgeProcess process = Fake(c.mode);
@@ -85,12 +86,15 @@ TEST(BridgeProcess, EachMisbehaviourCostsItsLimitAndTellsWhetherTheMessageMayHav
         const auto asked = std::chrono::steady_clock::now();
         Outcome outcome = kAnswered;
         try {
-            process.Ask(c.request);
+            if (process.Ask(c.request).word == "error") outcome = kRefused;  // and the bridge ends
         } catch (const Error& error) {
             outcome = error.number() == kMayHaveReachedErrorNumber ? kMayHaveReached : kUnreachable;
         }
         EXPECT_EQ(outcome, c.outcome) << c.mode[0];
         EXPECT_LT(std::chrono::steady_clock::now() - asked, c.within) << c.mode[0];
+        for (int k = 0; outcome == kRefused && process.running() && k < 200; ++k) {
+            std::this_thread::sleep_for(10ms);  // the bridge ends by itself after its error
+        }
         EXPECT_EQ(process.running(), outcome == kAnswered) << c.mode[0];
         EXPECT_TRUE(outcome == kAnswered || Gone(pid)) << c.mode[0];
     }
