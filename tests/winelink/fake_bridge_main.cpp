@@ -7,8 +7,7 @@
 //   fake_bridge hung             the chat client never answers a message
 //   fake_bridge silent           never greets
 //   fake_bridge mute             answers no look-up after the first, and says nothing
-//   fake_bridge flood MS [N]     answers those (after the first N) with bytes that never
-//                                end, a KiB each MS ms
+//   fake_bridge flood MS [N]     answers those (after N) with endless bytes, a KiB each MS ms
 //   fake_bridge fields           answers those with fields that never end
 //   fake_bridge wrapper FILE     a wrapper: its child, whose id goes to FILE, serves mute
 //   fake_bridge die-after N      answers N requests, then ends by itself
