@@ -44,30 +44,24 @@ bool WriteAll(const std::string& bytes) {
     std::_Exit(0);
 }
 
-class Misbehaving final : public InProcessWindowSystem {
-  public:
-    Misbehaving(std::string mode, long number, long answered)
-        : mode_(std::move(mode)), number_(number), answered_(answered) {}
-
-    // The first look-up is answered, so that a test knows the bridge is up.
+// The chat client's window tree, with the first look-ups (so that a test
+// knows the bridge is up) and then the rest answered as the mode says.
+struct Misbehaving final : InProcessWindowSystem {
     Hwnd FindWindowA(const char* className, const char* windowName) override {
-        if (answered_-- > 0) return InProcessWindowSystem::FindWindowA(className, windowName);
-        if (mode_ == "mute") ::pause();
-        if (mode_ == "flood") Forever("ok 4000000:", std::string(1024, 'x'), number_);
-        if (mode_ == "fields") Forever("ok", " 1", 1);
+        if (answered-- > 0) return InProcessWindowSystem::FindWindowA(className, windowName);
+        if (mode == "mute") ::pause();
+        if (mode == "flood") Forever("ok 4000000:", std::string(1024, 'x'), number);
+        if (mode == "fields") Forever("ok", " 1", 1);
         return InProcessWindowSystem::FindWindowA(className, windowName);
     }
     std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override {
-        if (mode_ == "hung") ::pause();
-        if (mode_ == "slow") std::this_thread::sleep_for(std::chrono::milliseconds(number_));
+        if (mode == "hung") ::pause();
+        if (mode == "slow") std::this_thread::sleep_for(std::chrono::milliseconds(number));
         return InProcessWindowSystem::SendMessageA(window, message, wParam, lParam);
     }
-
-  private:
-    std::string mode_;
-    long number_;
-    long answered_;
+    std::string mode;
+    long number = 0, answered = 1;
 };
 
 }  // namespace
@@ -89,7 +83,10 @@ int main(int argc, char** argv) {
         std::ofstream(argv[2]) << ::getpid() << '\n';
         mode = "mute";
     }
-    Misbehaving windows(mode, number, argc > 3 ? std::atol(argv[3]) : 1);
+    Misbehaving windows;
+    windows.mode = mode;
+    windows.number = number;
+    if (argc > 3) windows.answered = std::atol(argv[3]);
     const testing::ChatTree chat(windows);
     long answered = 0;
     bridge::ByteStream stream;
