@@ -136,7 +136,9 @@ bridge::Message BridgeProcess::Ask(const bridge::Message& request) {
         if (answer.word == bridge::kHandingWord && answer.fields.empty()) {
             // The chat client has the message now: it is as slow as it is.
             handed = true;
-            answer = Read(Clock::now() + times_.chat, "no answer in the time allowed");
+            const auto seconds = std::chrono::ceil<std::chrono::seconds>(times_.chat).count();
+            answer = Read(Clock::now() + times_.chat,
+                          "no answer within " + std::to_string(seconds) + " s");
         }
         return answer;
     } catch (const std::exception& failure) {
@@ -162,7 +164,7 @@ void BridgeProcess::Write(const std::string& bytes, Clock::time_point deadline) 
 
 // The deadline is looked at on every pass: a bridge that keeps sending
 // bytes keeps poll answering at once, and must not outlast it.
-bridge::Message BridgeProcess::Read(Clock::time_point deadline, const char* late) {
+bridge::Message BridgeProcess::Read(Clock::time_point deadline, const std::string& late) {
     char chunk[1 << 16];
     while (true) {
         if (std::optional<bridge::Message> message = received_.Take()) return *std::move(message);

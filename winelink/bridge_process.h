@@ -47,7 +47,7 @@ class BridgeProcess final : public bridge::Channel {
   private:
     void Start();
     void Write(const std::string& bytes, std::chrono::steady_clock::time_point deadline);
-    bridge::Message Read(std::chrono::steady_clock::time_point deadline, const char* late);
+    bridge::Message Read(std::chrono::steady_clock::time_point deadline, const std::string& late);
     // Ends the bridge's whole process group, a wrapper's children with it.
     void Kill();
     void CloseInput();
