@@ -4,6 +4,22 @@
 #include "host/error.h"
 
 namespace hueloom {
+namespace {
+
+// A call to the chat client elsewhere. Once a message of the line has reached
+// it, a fault leaves the line perhaps half sent: never to be told as not sent.
+template <typename Call>
+auto AfterReaching(bool reached, Call call) {
+    try {
+        return call();
+    } catch (const Error& error) {
+        if (!reached || error.number() == kMayHaveReachedErrorNumber) throw;
+        throw Error(kMayHaveReachedErrorNumber,
+                    std::string(error.what()) + "; part of the line reached the chat client");
+    }
+}
+
+}  // namespace
 
 void ChatRoutingWindowSystem::ChooseRouteForLine() {
     lineGoesElsewhere_ = false;
@@ -46,7 +62,8 @@ Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const { return IsElsewhere(win
 
 Hwnd ChatRoutingWindowSystem::FindWindowA(const char* className, const char* windowName) {
     if (!lineGoesElsewhere_) return home_.FindWindowA(className, windowName);
-    return FromElsewhere(elsewhere_.Windows().FindWindowA(className, windowName));
+    return FromElsewhere(AfterReaching(
+        lineReached_, [&] { return elsewhere_.Windows().FindWindowA(className, windowName); }));
 }
 
 Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
@@ -54,24 +71,20 @@ Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const 
     if (!GoesElsewhere(parent, childAfter)) {
         return home_.FindWindowExA(ToHome(parent), ToHome(childAfter), className, windowName);
     }
-    return FromElsewhere(elsewhere_.Windows().FindWindowExA(
-        ToElsewhere(parent), ToElsewhere(childAfter), className, windowName));
+    return FromElsewhere(AfterReaching(lineReached_, [&] {
+        return elsewhere_.Windows().FindWindowExA(ToElsewhere(parent), ToElsewhere(childAfter),
+                                                  className, windowName);
+    }));
 }
 
 std::intptr_t ChatRoutingWindowSystem::SendMessageA(Hwnd window, std::uint32_t message,
                                                     std::uintptr_t wParam, std::intptr_t lParam) {
     if (!GoesElsewhere(window)) return home_.SendMessageA(ToHome(window), message, wParam, lParam);
-    try {
-        const std::intptr_t result =
-            elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
-        lineReached_ = true;
-        return result;
-    } catch (const Error& error) {
-        // Once a message of the line is there, a later fault leaves it half sent.
-        if (!lineReached_ || error.number() == kMayHaveReachedErrorNumber) throw;
-        throw Error(kMayHaveReachedErrorNumber,
-                    std::string(error.what()) + "; part of the line reached the chat client");
-    }
+    const std::intptr_t result = AfterReaching(lineReached_, [&] {
+        return elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
+    });
+    lineReached_ = true;
+    return result;
 }
 
 bool ChatRoutingWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx,
