@@ -1,5 +1,7 @@
 // Form1's start and close: the announcements, the topmost band and the
 // window region, and unloading every form.
+#include <exception>
+
 #include "app/announcement.h"
 #include "app/form1.h"
 #include "app/handler_scope.h"
@@ -15,11 +17,19 @@ std::u16string Announcement(std::u16string_view text) {
 }
 
 void Form1::Form_Activate() {
-    SendChatLine(Announcement(kLoadedAnnouncement));
+    // A fault in the announcement is told once the window is shaped: the
+    // window's band and region do not depend on the chat.
+    std::exception_ptr announcementFault;
+    try {
+        SendChatLine(Announcement(kLoadedAnnouncement));
+    } catch (...) {
+        announcementFault = std::current_exception();
+    }
     // A close during the announcement's yields leaves nothing to shape.
     if (IsUnloading()) return;
     StayOnTop(*this);
     ApplyNotchedRegion(hWnd(), window_.Dpi());
+    if (announcementFault) std::rethrow_exception(announcementFault);
 }
 
 void Form1::Form_Unload(bool& /*cancel: an unload is never refused*/) {

@@ -32,6 +32,8 @@ void Form1::TellWhyItStopped(std::exception_ptr error, bool sending) noexcept {
             const std::size_t length = Text1.Text().size();
             if (failure.number() == kOverflowErrorNumber && length > kMaxFadeLength) {
                 ShowLineTooLong(Picture1.Surface(), length, sending);
+            } else if (failure.number() == kMayHaveReachedErrorNumber) {
+                ShowPerhapsSent(Picture1.Surface(), failure.what());
             } else {
                 ShowStopped(Picture1.Surface(), failure.what(), sending);
             }

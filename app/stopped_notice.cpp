@@ -55,4 +55,9 @@ void ShowStopped(DrawingSurface& surface, std::string_view what, bool sending) {
                  u"Error: " + PlainText(what));
 }
 
+void ShowPerhapsSent(DrawingSurface& surface, std::string_view what) {
+    ShowTwoLines(surface, u"Perhaps sent: look in the chat before sending again.",
+                 u"Error: " + PlainText(what));
+}
+
 }  // namespace hueloom

@@ -39,6 +39,7 @@ void SetText(Hwnd window, const std::string& text) {
 }  // namespace
 
 void SendChatLine(std::u16string_view line) {
+    CurrentWindowSystem().ChooseRouteForLine();
     const std::string text = AnsiLine(line);
     const Hwnd main = CurrentWindowSystem().FindWindowA(kChatFrameClass, nullptr);
     const Hwnd area = FindChild(main, 0, kChatAreaClass);

@@ -17,6 +17,9 @@ class Error : public std::runtime_error {
 };
 
 inline constexpr int kOverflowErrorNumber = 6;
+// An error after part of a line may have reached the chat client: never to be
+// told as a line not sent.
+inline constexpr int kMayHaveReachedErrorNumber = 1003;
 
 // A length or value that does not fit its 16-bit home.
 inline Error OverflowError() { return Error(kOverflowErrorNumber, "Overflow"); }

@@ -49,6 +49,11 @@ class WindowSystem {
     // Frees a region the program no longer needs; never one given to a window.
     virtual bool DeleteObject(Hrgn region) = 0;
 
+    // Called by the chat link once per line, before the line's first call: a
+    // window system that reaches chat clients in more than one place chooses
+    // here where this line goes, and may refuse it. The host has one place.
+    virtual void ChooseRouteForLine() {}
+
     // Text for the 8-bit calls, in the host's ANSI code page. Where the host
     // has none of its own: Windows-1252, with '?' for every code unit the page
     // cannot represent (each half of a surrogate pair included).

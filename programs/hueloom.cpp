@@ -57,10 +57,14 @@ int main(int argc, char* argv[]) {
     hueloom::InProcessWindowSystem home(hueloom::CallRecording::kOff);
     hueloom::WineChat wine(hueloom::WineChatSettings::FromEnvironment(BuiltInBridges()),
                            hueloom::kChatFrameClass);
-    hueloom::ChatRoutingWindowSystem windows(home, wine);
+    // With the chat client under Wine there is no stand-in: a line sent once
+    // it has quit is refused, rather than lost in a window system of our own.
+    const bool underWine = ChatClientUnderWine(wine);
+    hueloom::ChatRoutingWindowSystem windows(
+        home, wine, underWine ? hueloom::ChatAtHome::kNone : hueloom::ChatAtHome::kStandin);
     hueloom::ScopedWindowSystem useWindows(windows);
     std::unique_ptr<hueloom::StandinChatClient> chatClient;
-    if (!ChatClientUnderWine(wine)) {
+    if (!underWine) {
         chatClient = std::make_unique<hueloom::StandinChatClient>(home);
         chatClient->show();
     }

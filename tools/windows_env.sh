@@ -73,14 +73,16 @@ windows_prefix() {
 
 # Starts the stand-in chat client ($standin) with its log in the named file
 # (else the build folder's standin.log; what it prints beside it, in .out),
-# for at most the given seconds where a limit is given, and waits until it is
-# up: false when it ends or is not up within thirty seconds.
+# for at most the given seconds where a limit is given, taking the milliseconds
+# given third over each post, and waits until it is up: false when it ends or
+# is not up within thirty seconds.
 windows_standin() {
     log=${1:-$build/standin.log}
-    local limit=()
+    local limit=() delay=()
     [[ -n "${2:-}" ]] && limit=(timeout "$2")
+    [[ -n "${3:-}" ]] && delay=("$3")
     rm -f "$log"
-    "${limit[@]}" wine "$standin" "Z:${log//\//\\}" >"$log.out" 2>&1 &
+    "${limit[@]}" wine "$standin" "Z:${log//\//\\}" "${delay[@]}" >"$log.out" 2>&1 &
     standin_pid=$!
     for _ in $(seq 300); do
         grep -qx ready "$log" 2>/dev/null && return 0

@@ -2,12 +2,14 @@
 // client and answers the Linux program's requests, one a line on standard
 // input, one answer a line on standard output, until its input ends. Each
 // call is the system's own, made from inside the prefix, so the chat client
-// gets what hueloom.exe would send it there.
+// gets what hueloom.exe would send it there. It ends by itself once the chat
+// client it found has gone, so that it never keeps the prefix's wineserver up.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 
 #include "host/bridge/bridge_protocol.h"
@@ -22,7 +24,8 @@ bool WriteAll(HANDLE out, const std::string& bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         DWORD count = 0;
-        const auto piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
+        const auto piece =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
         if (!::WriteFile(out, bytes.data() + written, piece, &count, nullptr) || count == 0) {
             return false;
         }
@@ -31,29 +34,41 @@ bool WriteAll(HANDLE out, const std::string& bytes) {
     return true;
 }
 
+// The top-level window the last look-up found (the chat client's frame), and
+// a thread that ends the bridge within a quarter second of its going.
+std::atomic<std::uintptr_t> watched{0};
+constexpr DWORD kWatchEveryMs = 250;
+
+DWORD WINAPI WatchChatClient(void*) {
+    while (true) {
+        ::Sleep(kWatchEveryMs);
+        const std::uintptr_t window = watched.load();
+        if (window != 0 && !::IsWindow(reinterpret_cast<HWND>(window))) ::ExitProcess(0);
+    }
+}
+
 }  // namespace
 
 int main() {
     using namespace hueloom;
     const HANDLE in = ::GetStdHandle(STD_INPUT_HANDLE);
     const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    if (!WriteAll(out, bridge::Encode(bridge::Greeting()))) return 1;
-
     Win32WindowSystem windows;
-    std::string received;
-    static char chunk[1 << 16];
-    while (true) {
-        try {
-            while (std::optional<bridge::Message> request = bridge::TakeMessage(received)) {
-                if (!WriteAll(out, bridge::Encode(bridge::Serve(windows, *request)))) return 1;
-            }
-        } catch (const bridge::ProtocolError& error) {
-            // Nothing after a broken message can be read as meant: say why and end.
-            WriteAll(out, bridge::Encode(bridge::Refusal(error.what())));
-            return 2;
-        }
+    bridge::ByteStream stream;
+    stream.read = [in](char* bytes, std::size_t size) -> std::size_t {
         DWORD count = 0;
-        if (!::ReadFile(in, chunk, sizeof chunk, &count, nullptr) || count == 0) return 0;
-        received.append(chunk, count);
+        if (!::ReadFile(in, bytes, static_cast<DWORD>(size), &count, nullptr)) return 0;
+        return count;
+    };
+    stream.write = [out](const std::string& bytes) { return WriteAll(out, bytes); };
+    stream.served = [](const bridge::Message& request, const bridge::Message& answer) {
+        if (request.word == "find" && answer.word == "ok" && answer.fields.size() == 1 &&
+            answer.fields[0].number != 0) {
+            watched = static_cast<std::uintptr_t>(answer.fields[0].number);
+        }
+    };
+    if (HANDLE watch = ::CreateThread(nullptr, 0, WatchChatClient, nullptr, 0, nullptr)) {
+        ::CloseHandle(watch);
     }
+    return bridge::ServeStream(windows, stream);
 }

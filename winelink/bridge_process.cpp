@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
-#include <thread>
 
 namespace hueloom {
 namespace {
@@ -85,6 +84,7 @@ BridgeProcess::BridgeProcess(std::vector<std::string> command, std::vector<std::
 BridgeProcess::~BridgeProcess() { Stop(); }
 
 void BridgeProcess::Start() {
+    Kill();  // one that ended by itself: its reaper and pipes
     IgnoreBrokenPipes();
     Pipe toBridge = NewPipe();
     Pipe fromBridge = NewPipe();
@@ -116,22 +116,34 @@ void BridgeProcess::Start() {
         throw Failure(SystemError(("cannot start " + command_.front()).c_str(), error));
     }
     pid_ = pid;
+    ended_ = false;
+    reaper_ = std::thread(&BridgeProcess::Reap, this, pid);
     input_ = toBridge.write;
     output_ = fromBridge.read;
     ::fcntl(input_, F_SETFL, O_NONBLOCK);
     ::fcntl(output_, F_SETFL, O_NONBLOCK);
-    received_.clear();
-    bridge::CheckGreeting(Read(Clock::now() + times_.greeting));
+    received_.Clear();
+    bridge::CheckGreeting(Read(Clock::now() + times_.greeting, "bridge did not greet in time"));
 }
 
 bridge::Message BridgeProcess::Ask(const bridge::Message& request) {
+    bool handed = false;
     try {
         if (!running()) Start();
         const Clock::time_point deadline = Clock::now() + times_.answer;
         Write(bridge::Encode(request), deadline);
-        return Read(deadline);
+        bridge::Message answer = Read(deadline, "bridge did not answer in time");
+        if (answer.word == bridge::kHandingWord && answer.fields.empty()) {
+            // The chat client has the message now: it is as slow as it is.
+            handed = true;
+            const auto seconds = std::chrono::ceil<std::chrono::seconds>(times_.chat).count();
+            answer = Read(Clock::now() + times_.chat,
+                          "no answer within " + std::to_string(seconds) + " s");
+        }
+        return answer;
     } catch (const std::exception& failure) {
         Kill();
+        if (handed) throw bridge::NoAnswer(failure.what());
         throw bridge::Unreachable(failure.what());
     }
 }
@@ -139,7 +151,9 @@ bridge::Message BridgeProcess::Ask(const bridge::Message& request) {
 void BridgeProcess::Write(const std::string& bytes, Clock::time_point deadline) {
     std::size_t written = 0;
     while (written < bytes.size()) {
-        if (!Ready(input_, POLLOUT, deadline)) throw Failure("bridge took no request in time");
+        if (Clock::now() >= deadline || !Ready(input_, POLLOUT, deadline)) {
+            throw Failure("bridge took no request in time");
+        }
         const ssize_t count = ::write(input_, bytes.data() + written, bytes.size() - written);
         if (count < 0 && errno != EAGAIN && errno != EINTR) {
             throw Failure(errno == EPIPE ? "bridge ended" : SystemError("write", errno));
@@ -148,32 +162,46 @@ void BridgeProcess::Write(const std::string& bytes, Clock::time_point deadline) 
     }
 }
 
-bridge::Message BridgeProcess::Read(Clock::time_point deadline) {
+// The deadline is looked at on every pass: a bridge that keeps sending
+// bytes keeps poll answering at once, and must not outlast it.
+bridge::Message BridgeProcess::Read(Clock::time_point deadline, const std::string& late) {
     char chunk[1 << 16];
     while (true) {
-        if (std::optional<bridge::Message> message = bridge::TakeMessage(received_)) {
-            return *std::move(message);
-        }
-        if (!Ready(output_, POLLIN, deadline)) throw Failure("bridge did not answer in time");
+        if (std::optional<bridge::Message> message = received_.Take()) return *std::move(message);
+        if (Clock::now() >= deadline || !Ready(output_, POLLIN, deadline)) throw Failure(late);
         const ssize_t count = ::read(output_, chunk, sizeof chunk);
         if (count == 0) throw Failure("bridge ended");
         if (count < 0 && errno != EAGAIN && errno != EINTR) throw Failure(SystemError("read", errno));
-        if (count > 0) received_.append(chunk, static_cast<std::size_t>(count));
+        if (count > 0) received_.Append(chunk, static_cast<std::size_t>(count));
     }
 }
 
 void BridgeProcess::CloseInput() {
     CloseFd(input_);
     CloseFd(output_);
-    received_.clear();
+    received_.Clear();
+}
+
+void BridgeProcess::Reap(pid_t pid) {
+    siginfo_t info{};
+    while (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 &&
+           errno == EINTR) {
+    }
+    const std::lock_guard<std::mutex> lock(reaping_);
+    ::kill(-pid, SIGKILL);  // what a wrapper started, while the leader still holds the group's id
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    ended_ = true;
 }
 
 void BridgeProcess::Kill() {
     CloseInput();
     if (pid_ <= 0) return;
-    ::kill(pid_, SIGKILL);
-    while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+    {
+        const std::lock_guard<std::mutex> lock(reaping_);
+        if (!ended_) ::kill(-pid_, SIGKILL);
     }
+    reaper_.join();
     pid_ = -1;
 }
 
@@ -181,12 +209,7 @@ void BridgeProcess::Stop() {
     if (pid_ <= 0) return CloseInput();
     CloseInput();
     const Clock::time_point deadline = Clock::now() + times_.ending;
-    while (Clock::now() < deadline) {
-        const pid_t ended = ::waitpid(pid_, nullptr, WNOHANG);
-        if (ended == pid_ || (ended < 0 && errno == ECHILD)) {
-            pid_ = -1;
-            return;
-        }
+    while (!ended_ && Clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     Kill();

@@ -26,74 +26,100 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsWordChar(char c) { return (c >= 'a' && c <= 'z') || IsDigit(c) || c == '-'; }
 bool EndsField(char c) { return c == ' ' || c == '\n'; }
 
-// Reads one message from the front of the text; stops short, with more
-// set, where the text ends before the message does.
+[[noreturn]] void Broken(const std::string& why) {
+    throw ProtocolError("the bridge's stream is broken: " + why);
+}
+
+// A field as read: its bytes still in the text, copied once the message is whole.
+struct Piece {
+    Field::Kind kind = Field::Kind::kNone;
+    std::int64_t number = 0;
+    std::string_view bytes = {};
+};
+
+// Reads one message from the front of the text; stops short, with needed set
+// to the length the text must reach first, where the text ends before the
+// message does. Each step looks at a bounded stretch or skips a counted one,
+// so reading again as bytes arrive costs no more than the message's fields.
 class Reader {
   public:
     explicit Reader(std::string_view text) : text_(text) {}
 
     std::optional<Message> Read() {
-        Message message;
-        if (!ReadWord(message.word)) return std::nullopt;
+        std::string_view word;
+        if (!ReadWord(word)) return std::nullopt;
         while (true) {
-            if (!Available(1)) return std::nullopt;
+            if (!Available(1)) return Short(at_ + 1);
             const char c = text_[at_++];
-            if (c == '\n') return message;
+            if (c == '\n') return Whole(word);
             if (c != ' ') Broken("a field must follow a space");
-            Field field;
-            if (!ReadField(field)) return std::nullopt;
-            message.fields.push_back(std::move(field));
+            if (pieces_.size() == kMaxFields) Broken("too many fields");
+            Piece piece;
+            if (!ReadField(piece)) return std::nullopt;
+            pieces_.push_back(piece);
         }
     }
     std::size_t used() const { return at_; }
+    std::size_t needed() const { return needed_; }
 
   private:
-    [[noreturn]] static void Broken(const std::string& why) {
-        throw ProtocolError("the bridge's stream is broken: " + why);
+    std::optional<Message> Short(std::size_t needed) {
+        needed_ = needed;
+        return std::nullopt;
+    }
+
+    Message Whole(std::string_view word) const {
+        Message message{std::string(word)};
+        message.fields.reserve(pieces_.size());
+        for (const Piece& piece : pieces_) {
+            message.fields.push_back({piece.kind, piece.number, std::string(piece.bytes)});
+        }
+        return message;
     }
 
     bool Available(std::size_t count) const { return text_.size() - at_ >= count; }
 
     // The run of characters up to the next delimiter; false while it may go on.
     bool ReadToken(std::string_view& token, const char* delimiters) {
-        const std::size_t end = text_.find_first_of(delimiters, at_);
-        const std::size_t length = (end == std::string_view::npos ? text_.size() : end) - at_;
-        if (length > kMaxToken) Broken("a word or number runs on too long");
-        if (end == std::string_view::npos) return false;
-        token = text_.substr(at_, length);
-        at_ = end;
+        const std::string_view ahead = text_.substr(at_, kMaxToken + 1);
+        const std::size_t length = ahead.find_first_of(delimiters);
+        if (length == std::string_view::npos) {
+            if (ahead.size() > kMaxToken) Broken("a word or number runs on too long");
+            Short(text_.size() + 1);
+            return false;
+        }
+        token = ahead.substr(0, length);
+        at_ += length;
         return true;
     }
 
-    bool ReadWord(std::string& word) {
-        std::string_view token;
-        if (!ReadToken(token, " \n")) return false;
-        if (token.empty()) Broken("a message must start with a word");
-        for (char c : token) {
+    bool ReadWord(std::string_view& word) {
+        if (!ReadToken(word, " \n")) return false;
+        if (word.empty()) Broken("a message must start with a word");
+        for (char c : word) {
             if (!IsWordChar(c)) Broken("a word holds a character it may not");
         }
-        word = token;
         return true;
     }
 
-    bool ReadField(Field& field) {
+    bool ReadField(Piece& piece) {
         std::string_view token;
         if (!ReadToken(token, " \n:")) return false;
         if (text_[at_] == ':') {
             ++at_;
-            return ReadBytes(Count(token), field);
+            return ReadBytes(Count(token), piece);
         }
-        if (token == "-") {
-            field = Field::None();
-            return true;
-        }
-        field = Field::Number(Number(token));
+        if (token != "-") piece = {Field::Kind::kNumber, Number(token)};
         return true;
     }
 
-    bool ReadBytes(std::size_t count, Field& field) {
-        if (!Available(count)) return false;
-        field = Field::Bytes(text_.substr(at_, count));
+    bool ReadBytes(std::size_t count, Piece& piece) {
+        if (at_ + count > kMaxMessageBytes) Broken("a message longer than the bound");
+        if (!Available(count)) {
+            Short(at_ + count + 1);
+            return false;
+        }
+        piece = {Field::Kind::kBytes, 0, text_.substr(at_, count)};
         at_ += count;
         if (Available(1) && !EndsField(text_[at_])) Broken("bytes run past their count");
         return true;
@@ -110,12 +136,14 @@ class Reader {
     static std::size_t Count(std::string_view token) {
         if (token.empty() || !IsDigit(token.front())) Broken("a count must be digits");
         const std::int64_t count = Number(token);
-        if (static_cast<std::uint64_t>(count) > kMaxBytesField) Broken("a count too large");
+        if (static_cast<std::uint64_t>(count) > kMaxMessageBytes) Broken("a count too large");
         return static_cast<std::size_t>(count);
     }
 
     std::string_view text_;
     std::size_t at_ = 0;
+    std::size_t needed_ = 0;
+    std::vector<Piece> pieces_;
 };
 
 }  // namespace
@@ -130,8 +158,42 @@ std::string Encode(const Message& message) {
 std::optional<Message> TakeMessage(std::string& buffer) {
     Reader reader(buffer);
     std::optional<Message> message = reader.Read();
-    if (message) buffer.erase(0, reader.used());
+    if (message) {
+        buffer.erase(0, reader.used());
+    } else if (buffer.size() > kMaxMessageBytes) {
+        Broken("a message longer than the bound");
+    }
     return message;
+}
+
+void MessageReader::Append(const char* bytes, std::size_t count) {
+    // Taken bytes go once they are half the buffer: each byte moves at most once more.
+    if (start_ > 0 && start_ >= buffer_.size() / 2) {
+        buffer_.erase(0, start_);
+        start_ = 0;
+    }
+    buffer_.append(bytes, count);
+}
+
+std::optional<Message> MessageReader::Take() {
+    const std::string_view waiting = std::string_view(buffer_).substr(start_);
+    if (waiting.size() < needed_) return std::nullopt;
+    Reader reader(waiting);
+    std::optional<Message> message = reader.Read();
+    if (!message) {
+        if (waiting.size() > kMaxMessageBytes) Broken("a message longer than the bound");
+        needed_ = reader.needed();
+        return std::nullopt;
+    }
+    start_ += reader.used();
+    needed_ = 0;
+    return message;
+}
+
+void MessageReader::Clear() {
+    buffer_.clear();
+    start_ = 0;
+    needed_ = 0;
 }
 
 Message Greeting() { return {std::string(kGreetingWord), {Field::Number(kVersion)}}; }

@@ -10,6 +10,8 @@
 //   bridge:  ok 65574
 //   program: findex 65574 0 9:mdiclient -                   FindWindowExA
 //   program: send 65580 12 0 5:hello                        SendMessageA, WM_SETTEXT's ANSI bytes
+//   bridge:  handing                                        the message goes to the chat client now
+//   bridge:  ok 1
 //   program: send 65580 258 13 0                            SendMessageA, a number for lParam
 //   program: ansi 4:h\0i\0                                  the UTF-16LE text in the code page
 //   bridge:  ok 2:hi
@@ -27,11 +29,16 @@
 
 namespace hueloom::bridge {
 
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;
 inline constexpr std::string_view kGreetingWord = "hueloom-wine-bridge";
-// The longest bytes field taken: a line of the longest text the fade allows,
-// as UTF-16, with room to spare. A longer count is a broken stream.
-inline constexpr std::size_t kMaxBytesField = std::size_t{64} << 20;
+// Said by the bridge before it sends a window message, which may wait on the
+// chat client: from here on the message may reach it, and the answer may be slow.
+inline constexpr std::string_view kHandingWord = "handing";
+// The longest message taken, either way: a line of the longest text the fade
+// allows (about 32 code units a character) as UTF-16, with room to spare.
+// Anything longer, or with more fields, is a broken stream.
+inline constexpr std::size_t kMaxMessageBytes = std::size_t{4} << 20;
+inline constexpr std::size_t kMaxFields = 8;
 
 struct Field {
     enum class Kind { kNumber, kNone, kBytes };
@@ -69,12 +76,35 @@ inline Error Unreachable(std::string_view why) {
                  "the chat under Wine could not be reached (" + std::string(why) + ")");
 }
 
+// The bridge had handed the message to the chat client when the answer failed
+// to come: the message may have reached it.
+inline Error NoAnswer(std::string_view why) {
+    return Error(kMayHaveReachedErrorNumber,
+                 "the chat client did not answer (" + std::string(why) + ")");
+}
+
 std::string Encode(const Message& message);
 
 // Takes the first whole message off the front of buffer, which holds what
 // has arrived so far; nothing while the message is still incomplete.
-// ProtocolError for bytes that are no message.
+// ProtocolError for bytes that are no message, or too many of them.
 std::optional<Message> TakeMessage(std::string& buffer);
+
+// The messages of a stream as its bytes arrive, in time linear in the bytes
+// and in memory bounded by the longest message.
+class MessageReader {
+  public:
+    // ProtocolError where the bytes waiting would pass the bound.
+    void Append(const char* bytes, std::size_t count);
+    std::optional<Message> Take();
+    void Clear();
+    std::size_t waiting() const { return buffer_.size() - start_; }
+
+  private:
+    std::string buffer_;
+    std::size_t start_ = 0;   // the bytes before it are taken
+    std::size_t needed_ = 0;  // no message is whole before the buffer holds this many
+};
 
 Message Greeting();
 // Throws ProtocolError unless the message greets with this version.

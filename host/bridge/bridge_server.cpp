@@ -3,6 +3,7 @@
 
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace hueloom::bridge {
 namespace {
@@ -27,7 +28,8 @@ class Fields {
     std::int64_t Number(std::size_t at, std::int64_t low, std::int64_t high) const {
         const Field& field = request_.fields[at];
         if (field.kind != Kind::kNumber || field.number < low || field.number > high) {
-            throw Refused(request_.word + ": field " + std::to_string(at + 1) + " is no number in range");
+            throw Refused(request_.word + ": field " + std::to_string(at + 1) +
+                          " is no number in range");
         }
         return field.number;
     }
@@ -58,7 +60,7 @@ bool IsChatLinkMessage(std::int64_t message) {
     return message == kWmChar || message == kWmKeyUp || message == kWmLButtonDown;
 }
 
-Message Send(WindowSystem& windows, const Fields& fields) {
+Message Send(WindowSystem& windows, const Fields& fields, const std::function<void()>& handing) {
     const Hwnd window = fields.Window(0);
     const std::int64_t message = fields.Number(1, 0, kWordMax);
     const auto wParam = static_cast<std::uintptr_t>(fields.Number(2, 0, kWordMax));
@@ -68,17 +70,20 @@ Message Send(WindowSystem& windows, const Fields& fields) {
         if (text.kind == Kind::kNumber) throw Refused("send: WM_SETTEXT takes its text as bytes");
         const std::intptr_t lParam =
             text.kind == Kind::kBytes ? reinterpret_cast<std::intptr_t>(text.bytes.c_str()) : 0;
+        handing();
         return Ok(Field::Number(windows.SendMessageA(window, kWmSetText, wParam, lParam)));
     }
     if (!IsChatLinkMessage(message)) {
         throw Refused("send: message " + std::to_string(message) + " is not served");
     }
     const auto lParam = static_cast<std::intptr_t>(fields.Number(3, kLongMin, kLongMax));
-    return Ok(Field::Number(windows.SendMessageA(window, static_cast<std::uint32_t>(message), wParam,
-                                                 lParam)));
+    handing();
+    return Ok(Field::Number(
+        windows.SendMessageA(window, static_cast<std::uint32_t>(message), wParam, lParam)));
 }
 
-Message Answer(WindowSystem& windows, const Message& request) {
+Message Answer(WindowSystem& windows, const Message& request,
+               const std::function<void()>& handing) {
     if (request.word == "find") {
         const Fields fields(request, 2);
         return Ok(Field::Number(windows.FindWindowA(fields.Text(0), fields.Text(1))));
@@ -88,7 +93,7 @@ Message Answer(WindowSystem& windows, const Message& request) {
         return Ok(Field::Number(windows.FindWindowExA(fields.Window(0), fields.Window(1),
                                                       fields.Text(2), fields.Text(3))));
     }
-    if (request.word == "send") return Send(windows, Fields(request, 4));
+    if (request.word == "send") return Send(windows, Fields(request, 4), handing);
     if (request.word == "ansi") {
         const Fields fields(request, 1);
         if (fields[0].kind != Kind::kBytes) throw Refused("ansi takes its text as bytes");
@@ -99,13 +104,37 @@ Message Answer(WindowSystem& windows, const Message& request) {
 
 }  // namespace
 
-Message Serve(WindowSystem& windows, const Message& request) {
+Message Serve(WindowSystem& windows, const Message& request, const std::function<void()>& handing) {
     try {
-        return Answer(windows, request);
+        return Answer(windows, request, handing);
     } catch (const Refused& refused) {
         return Refusal(refused.why);
     } catch (const ProtocolError& error) {
         return Refusal(error.what());
+    }
+}
+
+int ServeStream(WindowSystem& windows, const ByteStream& stream) {
+    if (!stream.write(Encode(Greeting()))) return 1;
+    const std::string handingLine = Encode({std::string(kHandingWord)});
+    const auto handing = [&] { stream.write(handingLine); };
+    MessageReader reader;
+    std::vector<char> chunk(std::size_t{1} << 16);
+    try {
+        while (true) {
+            while (std::optional<Message> request = reader.Take()) {
+                const Message answer = Serve(windows, *request, handing);
+                if (!stream.write(Encode(answer))) return 1;
+                if (stream.served) stream.served(*request, answer);
+            }
+            const std::size_t count = stream.read(chunk.data(), chunk.size());
+            if (count == 0) return 0;
+            reader.Append(chunk.data(), count);
+        }
+    } catch (const std::exception& error) {
+        // A broken or oversized request, or no memory for one: say why and end.
+        stream.write(Encode(Refusal(error.what())));
+        return 2;
     }
 }
 

@@ -1,11 +1,36 @@
 // Routing each call to home or to the chat client elsewhere.
 #include "host/bridge/chat_routing_window_system.h"
 
+#include "host/error.h"
+
 namespace hueloom {
+namespace {
+
+// A call to the chat client elsewhere. Once a message of the line has reached
+// it, a fault leaves the line perhaps half sent: never to be told as not sent.
+template <typename Call>
+auto AfterReaching(bool reached, Call call) {
+    try {
+        return call();
+    } catch (const Error& error) {
+        if (!reached || error.number() == kMayHaveReachedErrorNumber) throw;
+        throw Error(kMayHaveReachedErrorNumber,
+                    std::string(error.what()) + "; part of the line reached the chat client");
+    }
+}
+
+}  // namespace
+
+void ChatRoutingWindowSystem::ChooseRouteForLine() {
+    lineGoesElsewhere_ = false;
+    lineReached_ = false;
+    lineGoesElsewhere_ = elsewhere_.ChatClientRunning();
+    if (!lineGoesElsewhere_ && atHome_ == ChatAtHome::kNone) {
+        throw Error(kChatNotRunningErrorNumber, "the chat client is not running");
+    }
+}
 
 std::string ChatRoutingWindowSystem::ToAnsiCodePage(std::u16string_view text) {
-    lineGoesElsewhere_ = false;
-    lineGoesElsewhere_ = elsewhere_.ChatClientRunning();
     return lineGoesElsewhere_ ? elsewhere_.Windows().ToAnsiCodePage(text)
                               : home_.ToAnsiCodePage(text);
 }
@@ -33,13 +58,12 @@ Hwnd ChatRoutingWindowSystem::ToElsewhere(Hwnd window) const {
     return IsElsewhere(window) ? elsewhereWindows_[window & ~kElsewhereBit] : 0;
 }
 
-Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const {
-    return IsElsewhere(window) ? 0 : window;
-}
+Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const { return IsElsewhere(window) ? 0 : window; }
 
 Hwnd ChatRoutingWindowSystem::FindWindowA(const char* className, const char* windowName) {
     if (!lineGoesElsewhere_) return home_.FindWindowA(className, windowName);
-    return FromElsewhere(elsewhere_.Windows().FindWindowA(className, windowName));
+    return FromElsewhere(AfterReaching(
+        lineReached_, [&] { return elsewhere_.Windows().FindWindowA(className, windowName); }));
 }
 
 Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
@@ -47,14 +71,20 @@ Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const 
     if (!GoesElsewhere(parent, childAfter)) {
         return home_.FindWindowExA(ToHome(parent), ToHome(childAfter), className, windowName);
     }
-    return FromElsewhere(elsewhere_.Windows().FindWindowExA(
-        ToElsewhere(parent), ToElsewhere(childAfter), className, windowName));
+    return FromElsewhere(AfterReaching(lineReached_, [&] {
+        return elsewhere_.Windows().FindWindowExA(ToElsewhere(parent), ToElsewhere(childAfter),
+                                                  className, windowName);
+    }));
 }
 
 std::intptr_t ChatRoutingWindowSystem::SendMessageA(Hwnd window, std::uint32_t message,
                                                     std::uintptr_t wParam, std::intptr_t lParam) {
     if (!GoesElsewhere(window)) return home_.SendMessageA(ToHome(window), message, wParam, lParam);
-    return elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
+    const std::intptr_t result = AfterReaching(lineReached_, [&] {
+        return elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
+    });
+    lineReached_ = true;
+    return result;
 }
 
 bool ChatRoutingWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx,

@@ -1,7 +1,8 @@
 // The Linux program's window system: its own window and the stand-in chat
 // room at home, and the chat client elsewhere (under Wine). The form's calls
 // (topmost band, region) stay at home; each line the chat link sends goes to
-// the chat client elsewhere when one runs there, and home otherwise.
+// the chat client elsewhere when one runs there, and home otherwise; with no
+// stand-in at home, a line with no chat client to go to is refused unsent.
 #pragma once
 
 #include <unordered_map>
@@ -21,13 +22,22 @@ class ChatElsewhere {
     virtual WindowSystem& Windows() = 0;
 };
 
+// Whether home holds a chat client (the stand-in room) for lines to go to.
+enum class ChatAtHome { kStandin, kNone };
+
+// The error of a line with nowhere to go: nothing of it was sent.
+inline constexpr int kChatNotRunningErrorNumber = 1004;
+
 class ChatRoutingWindowSystem final : public WindowSystem {
   public:
-    ChatRoutingWindowSystem(WindowSystem& home, ChatElsewhere& elsewhere)
-        : home_(home), elsewhere_(elsewhere) {}
+    ChatRoutingWindowSystem(WindowSystem& home, ChatElsewhere& elsewhere,
+                            ChatAtHome atHome = ChatAtHome::kStandin)
+        : home_(home), elsewhere_(elsewhere), atHome_(atHome) {}
 
-    // The chat link converts its line first: that is where the line's way is
-    // chosen, and the text converted by the code page of the side it goes to.
+    // Elsewhere where the chat client runs there now, else home; with no
+    // stand-in at home, the error kChatNotRunningErrorNumber.
+    void ChooseRouteForLine() override;
+    // By the code page of the side the line goes to.
     std::string ToAnsiCodePage(std::u16string_view text) override;
 
     // A call goes to the side of the first window it names (the parent, else
@@ -59,7 +69,9 @@ class ChatRoutingWindowSystem final : public WindowSystem {
 
     WindowSystem& home_;
     ChatElsewhere& elsewhere_;
+    ChatAtHome atHome_;
     bool lineGoesElsewhere_ = false;
+    bool lineReached_ = false;            // a message of this line reached the chat elsewhere
     std::vector<Hwnd> elsewhereWindows_;  // by number
     std::unordered_map<Hwnd, Hwnd> elsewhereNumbers_;
 };

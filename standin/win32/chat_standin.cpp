@@ -48,6 +48,7 @@ struct WindowState {
 
 struct Client {
     std::unique_ptr<StandinLog> log;
+    DWORD postDelayMs = 0;  // a busy room or a slow machine
     HINSTANCE instance = nullptr;
     HWND frame = nullptr;
     HWND area = nullptr;
@@ -131,6 +132,7 @@ void PostInput(HWND room) {
     WindowState* input = StateOf(roomState->input);
     if (input->text.empty()) return;
     const std::string line = std::exchange(input->text, std::string());
+    if (client.postDelayMs > 0) ::Sleep(client.postDelayMs);
     SetShownText(roomState->input, "");
     client.log->Write("posted " + roomState->role + " [" + HexBytes(line) + ']');
 }
@@ -294,7 +296,8 @@ bool RegisterClasses() {
 
 }  // namespace
 
-int RunChatStandin(const char* logPath) {
+int RunChatStandin(const char* logPath, unsigned long postDelayMs) {
+    client.postDelayMs = postDelayMs;
     client.log = std::make_unique<StandinLog>(logPath);
     if (!client.log->isOpen()) {
         std::fprintf(stderr, "chat stand-in: cannot write the log %s\n", logPath);

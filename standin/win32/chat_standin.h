@@ -4,8 +4,9 @@
 
 namespace hueloom {
 
-// Runs the client until it is asked to quit, logging to the file; its exit status.
-int RunChatStandin(const char* logPath);
+// Runs the client until it is asked to quit, logging to the file; its exit
+// status. A delay over each post plays a busy room or a slow machine.
+int RunChatStandin(const char* logPath, unsigned long postDelayMs = 0);
 
 enum class ChatStandinRequest { kOpenRoom, kQuit };
 // Asks the running client to open a later room in front, or to quit, and waits

@@ -8,13 +8,17 @@ namespace hueloom::bridge {
 namespace {
 
 TEST(BridgeProtocol, MessagesComeBackWholeWhateverTheirTextHolds) {
-    const std::string everyAwkwardByte("a b\nc\r\nd\x1A" "e\0f 3:x -", 18);
+    const std::string everyAwkwardByte(
+        "a b\nc\r\nd\x1A"
+        "e\0f 3:x -",
+        18);
     const Message messages[] = {
         {"find", {Field::Text("aol frame25"), Field::None()}},
-        {"send", {Field::Number(65580), Field::Number(12), Field::Number(0),
-                  Field::Bytes(everyAwkwardByte)}},
-        {"send", {Field::Number(0), Field::Number(258), Field::Number(-1),
-                  Field::Number(INT64_MIN)}},
+        {"send",
+         {Field::Number(65580), Field::Number(12), Field::Number(0),
+          Field::Bytes(everyAwkwardByte)}},
+        {"send",
+         {Field::Number(0), Field::Number(258), Field::Number(-1), Field::Number(INT64_MIN)}},
         {"ok", {Field::Bytes("")}},
         Greeting(),
     };
@@ -42,6 +46,8 @@ TEST(BridgeProtocol, BytesThatMakeNoMessageAreRefused) {
         "find 99999999999999999999\n",     // too large for a number
         "find -5:abcde\n",                 // a count below zero
         "find 99999999999:",               // a count past the limit
+        "ok 4194305:",                     // a field past the bound of a message
+        "ok 1 2 3 4 5 6 7 8 9",            // more fields than any message has
         "find 1234567890123456789012345",  // runs on without a space
         "ok 1x\n",
     };
@@ -58,9 +64,9 @@ TEST(BridgeProtocol, BytesThatMakeNoMessageAreRefused) {
 }
 
 TEST(BridgeProtocol, GreetingNamesTheVersion) {
-    EXPECT_EQ(Encode(Greeting()), "hueloom-wine-bridge 1\n");
+    EXPECT_EQ(Encode(Greeting()), "hueloom-wine-bridge 2\n");
     EXPECT_NO_THROW(CheckGreeting(Greeting()));
-    EXPECT_THROW(CheckGreeting({"hueloom-wine-bridge", {Field::Number(2)}}), ProtocolError);
+    EXPECT_THROW(CheckGreeting({"hueloom-wine-bridge", {Field::Number(1)}}), ProtocolError);
     EXPECT_THROW(CheckGreeting({"ok", {Field::Number(1)}}), ProtocolError);
 }
 

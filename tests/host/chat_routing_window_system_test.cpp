@@ -71,7 +71,7 @@ TEST(ChatRoutingWindowSystem, TheFormsCallsStayHomeWhileLinesGoElsewhere) {
 TEST(ChatRoutingWindowSystem, HandlesFromElsewhereNeverNameAWindowAtHome) {
     Routing routing;
     routing.elsewhere.running = true;
-    routing.windows.ToAnsiCodePage(u"x");
+    routing.windows.ChooseRouteForLine();
     const Hwnd far = routing.windows.FindWindowA(kChatFrameClass, nullptr);
     EXPECT_NE(far, routing.home.chat.frame);
     EXPECT_EQ(far & ChatRoutingWindowSystem::kElsewhereBit, ChatRoutingWindowSystem::kElsewhereBit);
@@ -80,7 +80,7 @@ TEST(ChatRoutingWindowSystem, HandlesFromElsewhereNeverNameAWindowAtHome) {
     // A line chosen for home later still reaches the far window by its handle,
     // as a send resumed after a nested one does; home's own handle stays home.
     routing.elsewhere.running = false;
-    routing.windows.ToAnsiCodePage(u"x");
+    routing.windows.ChooseRouteForLine();
     routing.ClearCalls();
     routing.windows.SendMessageA(far, kWmChar, 13, 0);
     routing.windows.SendMessageA(routing.home.chat.frame, kWmChar, 13, 0);
