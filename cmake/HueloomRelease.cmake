@@ -1,8 +1,8 @@
 # The release this source is: its version, written once in project(), and its
 # time, written once as the date of the Debian changelog's top entry
 # (packaging/deb/changelog.in). Everything else takes them from here:
-#   HUELOOM_VERSION_QUAD     2.0.0.0, for the Windows resource and manifest
-#   HUELOOM_VERSION_COMMAS   2,0,0,0
+#   HUELOOM_VERSION_QUAD     MAJOR.MINOR.PATCH.TWEAK, 0 where not given, for the
+#   HUELOOM_VERSION_COMMAS   Windows resource and manifest: with dots, with commas
 #   HUELOOM_RELEASE_DATE     YYYY-MM-DD, for the metainfo
 #   HUELOOM_SOURCE_DATE_EPOCH  the entry's time in seconds, for reproducible builds
 # and <build>/release.env gives the version and SOURCE_DATE_EPOCH to the
