@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Makes the Debian package, dist/hueloom_VERSION-1_amd64.deb: the two programs
-# built for release with Debian's own hardening flags, and the bridges to the
-# chat client under Wine cross-built for 64- and 32-bit prefixes, laid out by
-# the install rules and packed by CPack, which works the dependencies out from
-# the binaries. Its sum goes into dist/SHA256SUMS; the same commit gives the
-# same bytes, wherever and whenever it is built (tools/release_compare.sh).
+# Makes the Debian package, dist/hueloom_VERSION-REVISION_amd64.deb: the two
+# programs built for release with Debian's own hardening flags, and the bridges
+# to the chat client under Wine cross-built for 64- and 32-bit prefixes, laid
+# out by the install rules and packed by CPack, which works the dependencies out
+# from the binaries. Its sum goes into dist/SHA256SUMS; the same commit gives
+# the same bytes, wherever and whenever it is built (tools/release_compare.sh).
 # tools/deb_check.sh checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
