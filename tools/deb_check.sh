@@ -59,6 +59,7 @@ for arch in win64:x86-64 win32:80386; do
     file -b "$bridge" | grep -q "PE32.*(console).*${arch#*:}" || fail "${bridge#"$root"/}: $(file -b "$bridge")"
 done
 grep -qaF /usr/lib/hueloom "$root/usr/bin/hueloom" || fail "hueloom does not look for the bridges in /usr/lib/hueloom"
+! grep -qaF "$PWD/" "$root/usr/bin/hueloom" || fail "hueloom holds a path of the build machine's ($PWD/)"
 
 # No error and no warning; the warnings that are justified are overridden
 # in the package itself (packaging/deb/lintian-overrides), with the reason.

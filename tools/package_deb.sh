@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Makes the Debian package, dist/hueloom_2.0-1_amd64.deb: the two programs built
-# for release with Debian's own hardening flags, and the bridges to the chat
-# client under Wine cross-built for 64- and 32-bit prefixes, laid out by the
-# install rules and packed by CPack, which works the dependencies out from the
-# binaries.
+# Makes the Debian package, dist/hueloom_VERSION-REVISION_amd64.deb: the two
+# programs built for release with Debian's own hardening flags, and the bridges
+# to the chat client under Wine cross-built for 64- and 32-bit prefixes, laid
+# out by the install rules and packed by CPack, which works the dependencies out
+# from the binaries. Its sum goes into dist/SHA256SUMS; the same commit gives
+# the same bytes, wherever and whenever it is built (tools/release_compare.sh).
 # tools/deb_check.sh checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/release_env.sh
 
 for tool in scdoc dpkg-shlibdeps dpkg-buildflags file; do
     command -v "$tool" >/dev/null || { bash tools/setup.sh test; break; }
@@ -29,9 +31,13 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFI
     -DHUELOOM_WINE_BRIDGE_WIN64="${bridges[0]}" -DHUELOOM_WINE_BRIDGE_WIN32="${bridges[1]}" \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-# The manual pages carry the release's date, not the build's.
-SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$build/packaging/changelog" -STimestamp)
-export SOURCE_DATE_EPOCH
+# The release's time, not the build's, in the manual pages and the package's
+# members; dpkg must read the changelog's date as the build did.
+release_read "$build"
+if [[ $(dpkg-parsechangelog -l "$build/packaging/changelog" -STimestamp) != "$SOURCE_DATE_EPOCH" ]]; then
+    echo "package: the changelog's date is not $SOURCE_DATE_EPOCH as dpkg reads it" >&2
+    exit 1
+fi
 cmake --build "$build" -j "$(nproc)"
 
 rm -f "$build"/*.deb
@@ -41,3 +47,4 @@ mkdir -p dist
 rm -f dist/hueloom_*.deb
 cp "$build/$deb" dist/
 echo "package: dist/$deb ($(stat -c %s "dist/$deb") bytes)"
+release_sums "dist/$deb"

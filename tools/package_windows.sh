@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Makes the download: the 32-bit hueloom.exe built for size (it runs on 32- and
 # 64-bit Windows alike, as the chat client does), and a short text on its use,
-# in dist/hueloom-2.0-windows.zip.
+# in dist/hueloom-VERSION-windows.zip, with hueloom.exe beside it and the sums
+# of both in dist/SHA256SUMS. The same commit gives the same bytes, wherever
+# and whenever it is built (tools/release_compare.sh checks that).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/release_env.sh
 
 for tool in i686-w64-mingw32-g++-posix zip; do
     command -v "$tool" >/dev/null || { bash tools/setup.sh test; break; }
@@ -13,6 +16,7 @@ build=build-windows-i686-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-i686.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DHUELOOM_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target hueloom
+release_read "$build"
 
 # What goes out starts on Windows XP: every import is one that XP has.
 source tools/windows_env.sh
@@ -45,8 +49,14 @@ from stop to stop.
 A line can be at most 32,767 characters long; Hueloom says so when it is longer.
 Close the window to quit; Hueloom tells the chat room as it leaves.
 TEXT
+# The members in a fixed order, with fixed modes, dated the release's time in
+# UTC (a ZIP's times are local), and without the extra fields for the owner.
+chmod 0644 "$stage"/*
+touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
+zip=dist/hueloom-$HUELOOM_VERSION-windows.zip
 mkdir -p dist
-rm -f dist/hueloom-2.0-windows.zip
-(cd "$stage" && zip -q -9 "$OLDPWD/dist/hueloom-2.0-windows.zip" hueloom.exe README.txt)
-echo "package: dist/hueloom-2.0-windows.zip ($(stat -c %s dist/hueloom-2.0-windows.zip) bytes;" \
-    "hueloom.exe $(stat -c %s "$stage/hueloom.exe") bytes)"
+rm -f dist/hueloom-*-windows.zip dist/hueloom.exe
+(cd "$stage" && TZ=UTC0 zip -q -X -9 "$OLDPWD/$zip" hueloom.exe README.txt)
+cp -p "$stage/hueloom.exe" dist/
+echo "package: $zip ($(stat -c %s "$zip") bytes; hueloom.exe $(stat -c %s dist/hueloom.exe) bytes)"
+release_sums dist/hueloom.exe "$zip"
