@@ -36,10 +36,20 @@ void SetText(Hwnd window, const std::string& text) {
                                        reinterpret_cast<std::intptr_t>(text.c_str()));
 }
 
+// A line's route, from before its first call to after its last, however it
+// ends: a line sent during this one's yields keeps to a route of its own.
+class LineRoute {
+  public:
+    LineRoute() { CurrentWindowSystem().ChooseRouteForLine(); }
+    ~LineRoute() { CurrentWindowSystem().EndOfLine(); }
+    LineRoute(const LineRoute&) = delete;
+    LineRoute& operator=(const LineRoute&) = delete;
+};
+
 }  // namespace
 
 void SendChatLine(std::u16string_view line) {
-    CurrentWindowSystem().ChooseRouteForLine();
+    const LineRoute route;
     const std::string text = AnsiLine(line);
     const Hwnd main = CurrentWindowSystem().FindWindowA(kChatFrameClass, nullptr);
     const Hwnd area = FindChild(main, 0, kChatAreaClass);

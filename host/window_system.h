@@ -53,6 +53,9 @@ class WindowSystem {
     // window system that reaches chat clients in more than one place chooses
     // here where this line goes, and may refuse it. The host has one place.
     virtual void ChooseRouteForLine() {}
+    // Called once the line's last call is made, or a call of it failed: a
+    // line sent during another's yields ends here, and the other's route resumes.
+    virtual void EndOfLine() noexcept {}
 
     // Text for the 8-bit calls, in the host's ANSI code page. Where the host
     // has none of its own: Windows-1252, with '?' for every code unit the page

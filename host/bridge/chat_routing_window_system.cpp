@@ -22,16 +22,19 @@ auto AfterReaching(bool reached, Call call) {
 }  // namespace
 
 void ChatRoutingWindowSystem::ChooseRouteForLine() {
-    lineGoesElsewhere_ = false;
-    lineReached_ = false;
-    lineGoesElsewhere_ = elsewhere_.ChatClientRunning();
-    if (!lineGoesElsewhere_ && atHome_ == ChatAtHome::kNone) {
+    const bool goesElsewhere = elsewhere_.ChatClientRunning();
+    if (!goesElsewhere && atHome_ == ChatAtHome::kNone) {
         throw Error(kChatNotRunningErrorNumber, "the chat client is not running");
     }
+    lines_.push_back({goesElsewhere, false});
+}
+
+void ChatRoutingWindowSystem::EndOfLine() noexcept {
+    if (!lines_.empty()) lines_.pop_back();
 }
 
 std::string ChatRoutingWindowSystem::ToAnsiCodePage(std::u16string_view text) {
-    return lineGoesElsewhere_ ? elsewhere_.Windows().ToAnsiCodePage(text)
+    return CurrentLine().goesElsewhere ? elsewhere_.Windows().ToAnsiCodePage(text)
                               : home_.ToAnsiCodePage(text);
 }
 
@@ -42,7 +45,7 @@ bool ChatRoutingWindowSystem::IsElsewhere(Hwnd window) const {
 bool ChatRoutingWindowSystem::GoesElsewhere(Hwnd first, Hwnd second) const {
     if (first != 0) return IsElsewhere(first);
     if (second != 0) return IsElsewhere(second);
-    return lineGoesElsewhere_;
+    return CurrentLine().goesElsewhere;
 }
 
 Hwnd ChatRoutingWindowSystem::FromElsewhere(Hwnd window) {
@@ -61,9 +64,9 @@ Hwnd ChatRoutingWindowSystem::ToElsewhere(Hwnd window) const {
 Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const { return IsElsewhere(window) ? 0 : window; }
 
 Hwnd ChatRoutingWindowSystem::FindWindowA(const char* className, const char* windowName) {
-    if (!lineGoesElsewhere_) return home_.FindWindowA(className, windowName);
+    if (!CurrentLine().goesElsewhere) return home_.FindWindowA(className, windowName);
     return FromElsewhere(AfterReaching(
-        lineReached_, [&] { return elsewhere_.Windows().FindWindowA(className, windowName); }));
+        CurrentLine().reached, [&] { return elsewhere_.Windows().FindWindowA(className, windowName); }));
 }
 
 Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
@@ -71,7 +74,7 @@ Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const 
     if (!GoesElsewhere(parent, childAfter)) {
         return home_.FindWindowExA(ToHome(parent), ToHome(childAfter), className, windowName);
     }
-    return FromElsewhere(AfterReaching(lineReached_, [&] {
+    return FromElsewhere(AfterReaching(CurrentLine().reached, [&] {
         return elsewhere_.Windows().FindWindowExA(ToElsewhere(parent), ToElsewhere(childAfter),
                                                   className, windowName);
     }));
@@ -80,10 +83,10 @@ Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const 
 std::intptr_t ChatRoutingWindowSystem::SendMessageA(Hwnd window, std::uint32_t message,
                                                     std::uintptr_t wParam, std::intptr_t lParam) {
     if (!GoesElsewhere(window)) return home_.SendMessageA(ToHome(window), message, wParam, lParam);
-    const std::intptr_t result = AfterReaching(lineReached_, [&] {
+    const std::intptr_t result = AfterReaching(CurrentLine().reached, [&] {
         return elsewhere_.Windows().SendMessageA(ToElsewhere(window), message, wParam, lParam);
     });
-    lineReached_ = true;
+    if (!lines_.empty()) lines_.back().reached = true;
     return result;
 }
 

@@ -37,6 +37,7 @@ class ChatRoutingWindowSystem final : public WindowSystem {
     // Elsewhere where the chat client runs there now, else home; with no
     // stand-in at home, the error kChatNotRunningErrorNumber.
     void ChooseRouteForLine() override;
+    void EndOfLine() noexcept override;
     // By the code page of the side the line goes to.
     std::string ToAnsiCodePage(std::u16string_view text) override;
 
@@ -70,8 +71,13 @@ class ChatRoutingWindowSystem final : public WindowSystem {
     WindowSystem& home_;
     ChatElsewhere& elsewhere_;
     ChatAtHome atHome_;
-    bool lineGoesElsewhere_ = false;
-    bool lineReached_ = false;            // a message of this line reached the chat elsewhere
+    struct Line {
+        bool goesElsewhere = false;
+        bool reached = false;  // a message of it reached the chat elsewhere
+    };
+    Line CurrentLine() const { return lines_.empty() ? Line{} : lines_.back(); }
+
+    std::vector<Line> lines_;             // the line being sent, above any it interrupted
     std::vector<Hwnd> elsewhereWindows_;  // by number
     std::unordered_map<Hwnd, Hwnd> elsewhereNumbers_;
 };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "chatlink/chatlink.h"
 #include "host/error.h"
 #include "host/window_shape.h"
@@ -101,6 +103,40 @@ TEST(ChatRoutingWindowSystem, AChatThatCannotBeAskedStopsTheLineUnsent) {
     routing.elsewhere.unreachable = false;
     SendChatLine(u"sent");
     EXPECT_EQ(routing.home.LinesSent(), std::vector<std::string>{"sent"});
+}
+
+// A line sent during another's yields keeps to a route of its own: the line it
+// interrupted, part of which reached the chat elsewhere, fails as perhaps sent.
+TEST(ChatRoutingWindowSystem, ALineSentDuringAnothersYieldsLeavesItsRouteAlone) {
+    struct FailingAway final : InProcessWindowSystem, ChatElsewhere {
+        bool ChatClientRunning() override { return running; }
+        WindowSystem& Windows() override { return *this; }
+        std::intptr_t SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                   std::intptr_t lParam) override {
+            if (failing) throw Error(1001, "bridge ended");
+            return InProcessWindowSystem::SendMessageA(window, message, wParam, lParam);
+        }
+        bool running = true, failing = false;
+    };
+    testing::ChatFixture home;
+    FailingAway away;
+    const testing::ChatTree farChat(away);
+    ChatRoutingWindowSystem routing(home.windows, away);
+    ScopedWindowSystem useRouting(routing);
+    bool interrupted = false;
+    home.toolkit.pendingEvent = [&] {
+        if (std::exchange(interrupted, true)) return;
+        away.running = false;  // the chat elsewhere quits: this line goes home
+        SendChatLine(u"nested");
+        away.failing = true;
+    };
+    try {
+        SendChatLine(u"outer");
+        ADD_FAILURE() << "the interrupted line's failure went unsaid";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.number(), kMayHaveReachedErrorNumber);
+    }
+    EXPECT_EQ(home.LinesSent(), std::vector<std::string>{"nested"});
 }
 
 }  // namespace
