@@ -35,7 +35,7 @@ void ChatRoutingWindowSystem::EndOfLine() noexcept {
 
 std::string ChatRoutingWindowSystem::ToAnsiCodePage(std::u16string_view text) {
     return CurrentLine().goesElsewhere ? elsewhere_.Windows().ToAnsiCodePage(text)
-                              : home_.ToAnsiCodePage(text);
+                                       : home_.ToAnsiCodePage(text);
 }
 
 bool ChatRoutingWindowSystem::IsElsewhere(Hwnd window) const {
@@ -65,8 +65,9 @@ Hwnd ChatRoutingWindowSystem::ToHome(Hwnd window) const { return IsElsewhere(win
 
 Hwnd ChatRoutingWindowSystem::FindWindowA(const char* className, const char* windowName) {
     if (!CurrentLine().goesElsewhere) return home_.FindWindowA(className, windowName);
-    return FromElsewhere(AfterReaching(
-        CurrentLine().reached, [&] { return elsewhere_.Windows().FindWindowA(className, windowName); }));
+    return FromElsewhere(AfterReaching(CurrentLine().reached, [&] {
+        return elsewhere_.Windows().FindWindowA(className, windowName);
+    }));
 }
 
 Hwnd ChatRoutingWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,

@@ -86,8 +86,9 @@ TEST(ChatRoutingWindowSystem, HandlesFromElsewhereNeverNameAWindowAtHome) {
     routing.ClearCalls();
     routing.windows.SendMessageA(far, kWmChar, 13, 0);
     routing.windows.SendMessageA(routing.home.chat.frame, kWmChar, 13, 0);
-    EXPECT_EQ(routing.elsewhere.chat.Messages(),
-              (std::vector<testing::Message>{{routing.elsewhere.chat.chat.frame, kWmChar, 13, {}}}));
+    EXPECT_EQ(
+        routing.elsewhere.chat.Messages(),
+        (std::vector<testing::Message>{{routing.elsewhere.chat.chat.frame, kWmChar, 13, {}}}));
     EXPECT_EQ(routing.home.Messages(),
               (std::vector<testing::Message>{{routing.home.chat.frame, kWmChar, 13, {}}}));
 }
