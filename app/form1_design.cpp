@@ -1,4 +1,5 @@
-// Form1's design: the window, every control in its place, and the tab order.
+// Form1's design: the window, every control in its place, the colour columns
+// and the tab order.
 #include "app/form1_design.h"
 
 #include <algorithm>
@@ -40,9 +41,34 @@ constexpr std::u16string_view kBarNames[][3] = {
     {u"Red, colour 9", u"Green, colour 9", u"Blue, colour 9"},
     {u"Red, colour 10", u"Green, colour 10", u"Blue, colour 10"}};
 
-constexpr ControlDesign Swatch(std::string_view name, int column) {
+using enum Notification;
+
+constexpr std::array kOnScroll = {kScroll, kScroll, kScroll};
+
+// The columns by their design names; column 6's red bar repaints once its
+// value has changed, not while its thumb is dragged.
+constexpr ColumnDesign kColumns[kColumnCount] = {
+    {"Color1", {"red1", "Green1", "Blue1"}, kOnScroll},
+    {"Color2", {"red2", "Green2", "Blue2"}, kOnScroll},
+    {"Color3", {"red3", "Green3", "Blue3"}, kOnScroll},
+    {"color4", {"red4", "green4", "blue4"}, kOnScroll},
+    {"color5", {"red5", "green5", "blue5"}, kOnScroll},
+    {"color6", {"red61", "green6", "blue6"}, {kChange, kScroll, kScroll}},
+    {"color7", {"red7", "green7", "blue7"}, kOnScroll},
+    {"color8", {"red8", "green8", "blue8"}, kOnScroll},
+    {"color9", {"red9", "green9", "blue9"}, kOnScroll},
+    {"color10", {"red10", "green10", "blue10"}, kOnScroll},
+};
+
+// Column k's controls by name, k from 1.
+constexpr std::string_view Swatch(int column) { return kColumns[column - 1].swatch; }
+constexpr std::string_view Red(int column) { return kColumns[column - 1].bars[0]; }
+constexpr std::string_view Green(int column) { return kColumns[column - 1].bars[1]; }
+constexpr std::string_view Blue(int column) { return kColumns[column - 1].bars[2]; }
+
+constexpr ControlDesign SwatchDesign(int column) {
     return {.kind = kPictureBox,
-            .name = name,
+            .name = Swatch(column),
             .place = {kColumnPitch * (column - 1), 0, kSwatchSize, kSwatchSize},
             .controlId = kFirstSwatchId + column - 1,
             .accessibleName = kSwatchNames[column - 1],
@@ -51,10 +77,10 @@ constexpr ControlDesign Swatch(std::string_view name, int column) {
 }
 
 // Component 1 red, 2 green, 3 blue; minimum 0 at the top, 255 at the bottom.
-constexpr ControlDesign Bar(std::string_view name, int column, int component) {
+constexpr ControlDesign BarDesign(int column, int component) {
     const int left = kColumnPitch * (column - 1) + 120 * component;
     return {.kind = kScrollBar,
-            .name = name,
+            .name = kColumns[column - 1].bars[component - 1],
             .place = {left, kBarTop, kBarWidth, kBarHeight},
             .min = 0,
             .max = 255,
@@ -90,23 +116,13 @@ constexpr ControlDesign Option(std::string_view name, std::u16string_view captio
             .accessibleDescription = u"How many colour stops the line fades over"};
 }
 
-// A column of the window to a line.
+// The window below and beside the colour columns.
 // clang-format off
-constexpr std::array kControls{
-    Swatch("Color1", 1), Bar("red1", 1, 1), Bar("Green1", 1, 2), Bar("Blue1", 1, 3),
-    Swatch("Color2", 2), Bar("red2", 2, 1), Bar("Green2", 2, 2), Bar("Blue2", 2, 3),
-    Swatch("Color3", 3), Bar("red3", 3, 1), Bar("Green3", 3, 2), Bar("Blue3", 3, 3),
-    Swatch("color4", 4), Bar("red4", 4, 1), Bar("green4", 4, 2), Bar("blue4", 4, 3),
-    Swatch("color5", 5), Bar("red5", 5, 1), Bar("green5", 5, 2), Bar("blue5", 5, 3),
-    Swatch("color6", 6), Bar("red61", 6, 1), Bar("green6", 6, 2), Bar("blue6", 6, 3),
-    Swatch("color7", 7), Bar("red7", 7, 1), Bar("green7", 7, 2), Bar("blue7", 7, 3),
-    Swatch("color8", 8), Bar("red8", 8, 1), Bar("green8", 8, 2), Bar("blue8", 8, 3),
-    Swatch("color9", 9), Bar("red9", 9, 1), Bar("green9", 9, 2), Bar("blue9", 9, 3),
-    Swatch("color10", 10), Bar("red10", 10, 1), Bar("green10", 10, 2), Bar("blue10", 10, 3),
+constexpr ControlDesign kRestOfWindow[]{
     // One pixel across, at or beyond the edge of the swatch that holds them; no identifier.
-    Edge("Picture2", {600, 0, 15, 615}, "Color3", u"Colour 3 swatch edge"),
-    Edge("Picture3", {0, 600, 615, 15}, "Color1", u"Colour 1 swatch edge"),
-    Edge("Picture4", {600, 0, 15, 615}, "color5", u"Colour 5 swatch edge"),
+    Edge("Picture2", {600, 0, 15, 615}, Swatch(3), u"Colour 3 swatch edge"),
+    Edge("Picture3", {0, 600, 615, 15}, Swatch(1), u"Colour 1 swatch edge"),
+    Edge("Picture4", {600, 0, 15, 615}, Swatch(5), u"Colour 5 swatch edge"),
     ControlDesign{.kind = kSlider, .name = "Slider1", .place = {0, 1680, 6015, 255},
                   .min = 0, .max = 255, .smallChange = 1, .largeChange = 5, .controlId = 301,
                   .accessibleName = u"Grey",
@@ -133,18 +149,34 @@ constexpr std::array kControls{
 };
 // clang-format on
 
+// Column by column, the swatch and then its red, green and blue bar; then the rest.
+constexpr auto kControls = [] {
+    std::array<ControlDesign, 4 * kColumnCount + std::size(kRestOfWindow)> controls{};
+    auto next = controls.begin();
+    for (int column = 1; column <= static_cast<int>(kColumnCount); ++column) {
+        *next++ = SwatchDesign(column);
+        for (int component = 1; component <= 3; ++component) *next++ = BarDesign(column, component);
+    }
+    std::copy(std::begin(kRestOfWindow), std::end(kRestOfWindow), next);
+    return controls;
+}();
+
+// clang-format off
 constexpr std::string_view kTabOrder[] = {
-    "Color2",   "Color1", "Color3", "Blue1",  "red2",   "Green2",   "Blue2",    "red3",
-    "Green3",   "Blue3",  "Green1", "red1",   "Text1",  "Command1", "Picture1", "Slider1",
-    "Picture2", "color4", "red4",   "green4", "blue4",  "Picture3", "color5",   "Picture4",
-    "color6",   "color7", "color8", "red5",   "green5", "blue5",    "red61",    "green6",
-    "blue6",    "red7",   "green7", "blue7",  "red8",   "green8",   "blue8",    "color9",
-    "color10",  "red9",   "green9", "blue9",  "red10",  "green10",  "blue10",   "fade3",
-    "fade4",    "fade10", "fade5",  "Label1"};
+    Swatch(2),  Swatch(1),  Swatch(3), Blue(1),    Red(2),    Green(2),   Blue(2),    Red(3),
+    Green(3),   Blue(3),    Green(1),  Red(1),     "Text1",   "Command1", "Picture1", "Slider1",
+    "Picture2", Swatch(4),  Red(4),    Green(4),   Blue(4),   "Picture3", Swatch(5),  "Picture4",
+    Swatch(6),  Swatch(7),  Swatch(8), Red(5),     Green(5),  Blue(5),    Red(6),     Green(6),
+    Blue(6),    Red(7),     Green(7),  Blue(7),    Red(8),    Green(8),   Blue(8),    Swatch(9),
+    Swatch(10), Red(9),     Green(9),  Blue(9),    Red(10),   Green(10),  Blue(10),   "fade3",
+    "fade4",    "fade10",   "fade5",   "Label1"};
+// clang-format on
 
 }  // namespace
 
 const FormDesign kForm1{"Form1", kFormCaptionUtf16, {2850, 2325, 6030, 3255}};
+
+std::span<const ColumnDesign, kColumnCount> Form1Columns() { return kColumns; }
 
 std::span<const ControlDesign> Form1Controls() { return kControls; }
 

@@ -41,19 +41,19 @@ void Form1::Unload() {
     if (unload_ != UnloadState::kLoaded) return;
     HandlerScope scope(*this);
     unload_ = UnloadState::kUnloading;
-    Guarded(&Form1::RunUnloadHandler);
+    Guarded(
+        [this] {
+            bool cancel = false;
+            Form_Unload(cancel);
+        },
+        false);
     unload_ = UnloadState::kUnloaded;
     LeaveForms();
     window_.Close();
 }
 
-void Form1::RunUnloadHandler() {
-    bool cancel = false;
-    Form_Unload(cancel);
-}
-
 void Form1::Activate() {
-    if (!IsUnloading()) Run(&Form1::Form_Activate);
+    if (!IsUnloading()) Run([this] { Form_Activate(); });
 }
 
 bool Form1::CloseRequested() {

@@ -1,27 +1,10 @@
-// Running Form1's handlers: an error ends the handler that raised it, is told
-// to the user in the preview strip, and goes no further.
+// Why a handler of Form1 stopped, told to the user in the preview strip.
 #include "app/form1.h"
-#include "app/handler_scope.h"
 #include "app/stopped_notice.h"
 #include "fade/text_length.h"
 #include "host/error.h"
 
 namespace hueloom {
-
-void Form1::Run(Handler handler) noexcept {
-    // Nothing is wired until the form is whole, and nothing runs once it has unloaded.
-    if (!built_ || unload_ == UnloadState::kUnloaded) return;
-    HandlerScope scope(*this);
-    Guarded(handler);
-}
-
-void Form1::Guarded(Handler handler) noexcept {
-    try {
-        (this->*handler)();
-    } catch (...) {
-        TellWhyItStopped(std::current_exception(), handler == &Form1::Command1_Click);
-    }
-}
 
 void Form1::TellWhyItStopped(std::exception_ptr error, bool sending) noexcept {
     try {

@@ -1,5 +1,5 @@
-// Counting Form1's handlers on the stack, so that its window goes only once
-// none is left and the form has unloaded.
+// Running Form1's handlers: counted on the stack, so that its window goes
+// only once none is left and the form has unloaded, and each one guarded.
 #pragma once
 
 #include "app/form1.h"
@@ -20,5 +20,22 @@ class Form1::HandlerScope {
   private:
     Form1& form_;
 };
+
+template <typename Handler>
+void Form1::Run(Handler handler, bool sending) noexcept {
+    // Nothing is wired until the form is whole, and nothing runs once it has unloaded.
+    if (!built_ || unload_ == UnloadState::kUnloaded) return;
+    HandlerScope scope(*this);
+    Guarded(handler, sending);
+}
+
+template <typename Handler>
+void Form1::Guarded(Handler handler, bool sending) noexcept {
+    try {
+        handler();
+    } catch (...) {
+        TellWhyItStopped(std::current_exception(), sending);
+    }
+}
 
 }  // namespace hueloom

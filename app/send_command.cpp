@@ -27,18 +27,21 @@ bool Form1::SendFaded(int columns) {
 }
 
 std::vector<Component> Form1::ReadStops(int columns) {
-    const std::array<ScrollBar*, 30> bars = Bars();
     std::vector<Component> stops;
     stops.reserve(static_cast<std::size_t>(3 * columns));
-    for (int i = 0; i < 3 * columns; ++i) {
-        stops.push_back(Integer16(bars[static_cast<std::size_t>(i)]->Value()));
+    for (const ColourColumn& column :
+         std::span(columns_).first(static_cast<std::size_t>(columns))) {
+        stops.push_back(Integer16(column.red.Value()));
+        stops.push_back(Integer16(column.green.Value()));
+        stops.push_back(Integer16(column.blue.Value()));
     }
     return stops;
 }
 
 void Form1::DisableSwatchesDownTo(int column) {
-    const std::array<PictureBox*, 10> swatches = Swatches();
-    for (int k = 10; k >= column; --k) swatches[static_cast<std::size_t>(k - 1)]->SetEnabled(false);
+    for (int k = static_cast<int>(kColumnCount); k >= column; --k) {
+        columns_[static_cast<std::size_t>(k - 1)].swatch.SetEnabled(false);
+    }
 }
 
 }  // namespace hueloom

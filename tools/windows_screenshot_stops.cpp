@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "app/form1_design.h"
 #include "app/form_identity.h"
@@ -60,14 +59,9 @@ std::wstring LastArgument() {
 int SetStopsAndSend(const std::wstring& line) {
     const HWND window = WaitForStartedWindow();
     if (window == nullptr) return 1;
-    std::vector<int> bars;
-    for (const ControlDesign& design : Form1Controls()) {
-        if (design.kind == ControlKind::kScrollBar && design.controlId != 0)
-            bars.push_back(design.controlId);
-    }
-    for (int column = 0; column < 10; ++column) {
+    for (std::size_t column = 0; column < kColumnCount; ++column) {
         for (int component = 2; component >= 0; --component) {
-            const HWND bar = ::GetDlgItem(window, bars.at(3 * column + component));
+            const HWND bar = Item(window, Form1Columns()[column].bars.at(component));
             const int value = kStops[column][component];
             ::SendMessageW(window, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, value),
                            reinterpret_cast<LPARAM>(bar));

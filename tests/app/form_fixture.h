@@ -19,6 +19,15 @@ inline std::string PrintedText(const std::vector<std::string>& ops) {
     return text;
 }
 
+// The design's names of the colour columns' controls, column 1 as 0: the
+// swatch of a column, and bar 3k, 3k + 1, 3k + 2 as column k's red, green, blue.
+inline std::string SwatchName(std::size_t column) {
+    return std::string(Form1Columns()[column].swatch);
+}
+inline std::string BarName(std::size_t bar) {
+    return std::string(Form1Columns()[bar / 3].bars[bar % 3]);
+}
+
 struct FormFixture : ChatFixture {
     Hwnd window = windows.AddWindow(0, "HueloomForm", "Hueloom 2.0");
     InProcessControls controls{window};

@@ -198,13 +198,9 @@ TEST(FormLifecycle, EveryControlIsBuiltFromTheDesign) {
 // controls by them. The bars from 101 and the swatches from 201, column by
 // column; the rest from 301; the thin boxes inside swatches have none.
 TEST(FormDesign, WindowsIdentifiersAreTheFixedOnes) {
-    const std::string swatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
-                                    "color6", "color7", "color8", "color9", "color10"};
-    const std::string bars[] = {"red1", "Green1", "Blue1", "red61", "green6", "blue10"};
-    const int barIds[] = {101, 102, 103, 116, 117, 130};
     const auto id = [&](const std::string& name) { return FindControl(name)->controlId; };
-    for (int k = 0; k < 10; ++k) EXPECT_EQ(id(swatches[k]), 201 + k) << swatches[k];
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(id(bars[k]), barIds[k]) << bars[k];
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(id(SwatchName(k)), 201 + k) << k;
+    for (int bar = 0; bar < 30; ++bar) EXPECT_EQ(id(BarName(bar)), 101 + bar) << bar;
     const std::string rest[] = {"Slider1", "Text1", "Picture1", "Command1", "Label1",
                                 "fade3",   "fade4", "fade5",    "fade10"};
     for (int k = 0; k < 9; ++k) EXPECT_EQ(id(rest[k]), 301 + k) << rest[k];

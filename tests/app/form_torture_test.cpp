@@ -118,9 +118,7 @@ struct Torture {
     }
 
     void MoveBar() {
-        const char* const bars[] = {"red1",  "Green2", "Blue3", "red4",    "green5",
-                                    "red61", "blue6",  "red10", "green10", "blue10"};
-        InProcessScrollBar& bar = f.Bar(bars[Pick(static_cast<int>(std::size(bars)))]);
+        InProcessScrollBar& bar = f.Bar(BarName(static_cast<std::size_t>(Pick(30))));
         const int to = Pick(2) == 0 ? 255 * Pick(2) : Pick(256);
         if (Pick(2) == 0) {
             bar.Move(to);  // arrow, track or keyboard

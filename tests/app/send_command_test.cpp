@@ -11,14 +11,6 @@
 namespace hueloom::testing {
 namespace {
 
-const char* const kBars[] = {"red1", "Green1", "Blue1", "red2",  "Green2",  "Blue2",
-                             "red3", "Green3", "Blue3", "red4",  "green4",  "blue4",
-                             "red5", "green5", "blue5", "red61", "green6",  "blue6",
-                             "red7", "green7", "blue7", "red8",  "green8",  "blue8",
-                             "red9", "green9", "blue9", "red10", "green10", "blue10"};
-const char* const kSwatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
-                                 "color6", "color7", "color8", "color9", "color10"};
-
 // Every bar of every column a value of its own, column k's red, green, blue,
 // so that a stop or component handed to the wrong place shows in the line.
 int BarValue(int bar) {
@@ -28,7 +20,7 @@ int BarValue(int bar) {
 }
 
 void SetColumns(FormFixture& f) {
-    for (int bar = 0; bar < 30; ++bar) f.Bar(kBars[bar]).Move(BarValue(bar));
+    for (int bar = 0; bar < 30; ++bar) f.Bar(BarName(bar)).Move(BarValue(bar));
     f.controls.log().clear();
 }
 
@@ -62,7 +54,8 @@ std::string FadedBy(int columns) {
 
 std::string EnabledSwatches(FormFixture& f) {
     std::string flags;
-    for (const char* swatch : kSwatches) flags += f.Box(swatch).enabled() ? '1' : '0';
+    for (std::size_t k = 0; k < kColumnCount; ++k)
+        flags += f.Box(SwatchName(k)).enabled() ? '1' : '0';
     return flags;
 }
 
@@ -90,10 +83,10 @@ TEST_P(SendPerFadeSize, FadesOverTheSelectedColumnsAndSendsOnce) {
         expected.push_back(std::string(option) + ".Value");
         if (columns != c.columns) continue;
         for (int k = 10; k > columns; --k) {
-            expected.push_back(std::string(kSwatches[k - 1]) + ".Enabled=False");
+            expected.push_back(SwatchName(k - 1) + ".Enabled=False");
         }
         for (int bar = 0; bar < 3 * columns; ++bar) {
-            expected.push_back(std::string(kBars[bar]) + ".Value");
+            expected.push_back(BarName(bar) + ".Value");
         }
         expected.push_back("Text1.Text");
     }

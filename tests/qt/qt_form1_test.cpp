@@ -76,18 +76,14 @@ class QtForm1Test : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QRect>("rect");
-        const char* swatches[] = {"Color1", "Color2", "Color3", "color4", "color5",
-                                  "color6", "color7", "color8", "color9", "color10"};
-        const char* bars[][3] = {{"red1", "Green1", "Blue1"}, {"red2", "Green2", "Blue2"},
-                                 {"red3", "Green3", "Blue3"}, {"red4", "green4", "blue4"},
-                                 {"red5", "green5", "blue5"}, {"red61", "green6", "blue6"},
-                                 {"red7", "green7", "blue7"}, {"red8", "green8", "blue8"},
-                                 {"red9", "green9", "blue9"}, {"red10", "green10", "blue10"}};
         for (int k = 0; k < 10; ++k) {
-            QTest::newRow(swatches[k]) << swatches[k] << "picture" << QRect(40 * k, 0, 41, 41);
+            const ColumnDesign& column = Form1Columns()[k];
+            const QString swatch = QString::fromUtf8(column.swatch.data(), column.swatch.size());
+            QTest::newRow(qPrintable(swatch)) << swatch << "picture" << QRect(40 * k, 0, 41, 41);
             for (int c = 0; c < 3; ++c) {
-                QTest::newRow(bars[k][c])
-                    << bars[k][c] << "QScrollBar" << QRect(40 * k + 8 * (c + 1), 48, 9, 57);
+                const QString bar = QString::fromUtf8(column.bars[c].data(), column.bars[c].size());
+                QTest::newRow(qPrintable(bar))
+                    << bar << "QScrollBar" << QRect(40 * k + 8 * (c + 1), 48, 9, 57);
             }
         }
         QTest::newRow("Slider1") << "Slider1"
@@ -169,16 +165,12 @@ class QtForm1Test : public QObject {
     // Label1 comes last in the design's order but never takes the focus.
     void tabOrderStartsAtColor2() {
         QtFormFixture f;
-        const QStringList expected =
-            QString(
-                "Color2 Color1 Color3 Blue1 red2 Green2 Blue2 red3 Green3 Blue3 Green1 red1 Text1 "
-                "Command1 Picture1 Slider1 Picture2 color4 red4 green4 blue4 Picture3 color5 "
-                "Picture4 color6 color7 color8 red5 green5 blue5 red61 green6 blue6 red7 green7 "
-                "blue7 red8 green8 blue8 color9 color10 red9 green9 blue9 red10 green10 blue10 "
-                "fade3 fade4 fade10 fade5")
-                .split(' ');
+        QStringList expected;
+        for (std::string_view name : Form1TabOrder()) {
+            if (name != "Label1") expected << QString::fromUtf8(name.data(), name.size());
+        }
         QStringList chain;
-        QWidget* first = f.Find<QWidget>("Color2");
+        QWidget* first = f.Find<QWidget>(qPrintable(expected.front()));
         QWidget* widget = first;
         do {
             if (expected.contains(widget->objectName())) chain << widget->objectName();

@@ -14,16 +14,6 @@ namespace {
 
 int failures = 0;
 
-// The identifiers of the design's controls of a kind that have one, in the
-// design's order: the bars and the swatches come column by column.
-std::vector<int> IdentifiersOf(ControlKind kind) {
-    std::vector<int> ids;
-    for (const ControlDesign& design : Form1Controls()) {
-        if (design.kind == kind && design.controlId != 0) ids.push_back(design.controlId);
-    }
-    return ids;
-}
-
 int Distance(COLORREF a, COLORREF b) {
     return std::max({std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
                      std::abs(GetBValue(a) - GetBValue(b))});
@@ -134,12 +124,15 @@ std::u16string TextOf(HWND control) {
     return text;
 }
 
-Form::Form(HWND w)
-    : window(w),
-      bars(IdentifiersOf(ControlKind::kScrollBar)),
-      pictures(IdentifiersOf(ControlKind::kPictureBox)) {}
-
 HWND Form::Item(std::string_view name) const { return Item(FindControl(name)->controlId); }
+
+HWND Form::Bar(int column, int component) const {
+    return Item(Form1Columns()[static_cast<std::size_t>(column)].bars.at(component));
+}
+
+HWND Form::Swatch(int column) const {
+    return Item(Form1Columns()[static_cast<std::size_t>(column)].swatch);
+}
 
 HWND WaitForWindow() {
     HWND window = nullptr;

@@ -51,14 +51,13 @@ std::u16string TextOf(HWND control);
 // The window's controls, found as GetDlgItem finds them, by the design's identifiers.
 struct Form {
     HWND window = nullptr;
-    std::vector<int> bars;
-    std::vector<int> pictures;  // swatches, Picture1
 
-    explicit Form(HWND w);
+    explicit Form(HWND w) : window(w) {}
     HWND Item(int id) const { return ::GetDlgItem(window, id); }
     HWND Item(std::string_view name) const;
-    HWND Bar(int column, int component) const { return Item(bars.at(3 * column + component)); }
-    HWND Swatch(int column) const { return Item(pictures.at(column)); }
+    // The colour columns' controls, column 1 as 0; component 0 red, 1 green, 2 blue.
+    HWND Bar(int column, int component) const;
+    HWND Swatch(int column) const;
     // As the system reports a bar's or the slider's move to the window.
     void Scroll(HWND control, UINT message, int code, int position = 0) const {
         ::SendMessageW(window, message, MAKEWPARAM(code, position),

@@ -99,7 +99,7 @@ void CheckAccessibility(const Form& form, const std::vector<Component>& values,
     }
     Report(wrong.empty(), "every control has its accessible description", wrong);
     for (int i = 0; i < 3 * kColumns; ++i) {
-        if (Hear(form.Item(form.bars.at(i)), Property::kValue) != ValueHelp(values[i]))
+        if (Hear(form.Bar(i / 3, i % 3), Property::kValue) != ValueHelp(values[i]))
             wrong += " bar" + std::to_string(i + 1);
     }
     for (int column = 0; column < kColumns; ++column) {

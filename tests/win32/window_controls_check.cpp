@@ -48,7 +48,7 @@ std::vector<Component> SetBars(const Form& form) {
     }
     std::string wrong;
     for (int i = 0; i < 3 * kColumns; ++i) {
-        const HWND bar = form.Item(form.bars.at(i));
+        const HWND bar = form.Bar(i / 3, i % 3);
         if (win32::ScrollValue(bar) != values[i]) wrong += " bar" + std::to_string(i + 1);
     }
     for (int column = 0; column < kColumns; ++column) {
