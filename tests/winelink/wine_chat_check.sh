@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
-# The Linux program with the chat client under Wine, on this Windows build's
-# fixtures (the virtual display and the booted prefix, tests/win32/wine_fixture.sh),
-# one part a test. With the Win32 stand-in chat client running in the prefix,
-# the program opens no stand-in room, announces itself, sends a typed line over
-# ten stops and announces its close, each line byte for byte what hueloom.exe
-# sends in that prefix (the reference part), and ends when its window is
-# closed; a bridge killed between Sends is replaced at the next one, which goes.
-# Chat clients that are slow or quit midway: wine_chat_misbehaving.sh. With no
-# chat client, no wineserver or no prefix at all, the stand-in room opens, no
-# prefix is made or booted and no bridge is left.
+# The Linux program with the chat client under Wine, one part a test, on this
+# Windows build's virtual display and booted prefix (tests/win32/wine_fixture.sh).
+# Beside the Win32 stand-in chat client the program opens no stand-in room and
+# sends its announcements and a typed line over ten stops byte for byte as
+# hueloom.exe does there (the reference part), and ends when its window is
+# closed; a bridge killed between Sends is replaced at the next one. Chat
+# clients that are slow or quit midway: wine_chat_misbehaving.sh. With no chat
+# client, no wineserver or no prefix, the stand-in room opens, no prefix is made
+# or booted and no bridge is left.
 # Usage: wine_chat_check.sh NATIVE-BUILD BRIDGE.exe STANDIN.exe HUELOOM.exe DRIVER.exe PART
-#   PART: program (builds the Linux program in NATIVE-BUILD, configured there if
-#   need be), reference, beside, slow, quits, alone or no-prefix
+#   PART: program (builds hueloom in NATIVE-BUILD, configured if need be),
+#   reference, beside, slow, quits, alone or no-prefix
 set -uo pipefail
 native=$1 bridge=$2 standin=$3 exe=$4 driver=$5 part=$6
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,9 +20,6 @@ started=$SECONDS
 standin_pid= program_pid= server_pid=
 
 if [[ $part == program ]]; then
-    for tool in xdotool import python3; do
-        command -v "$tool" >/dev/null || fail "$tool is installed (bash tools/setup.sh test)"
-    done
     [[ -f "$native/CMakeCache.txt" ]] || cmake -S "$here/../.." -B "$native" -G Ninja \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$scratch/build.log" 2>&1
     if cmake --build "$native" --target hueloom >>"$scratch/build.log" 2>&1; then
@@ -198,9 +194,7 @@ program_beside_chat_client() {
     expect "no stand-in room opens" "" "$(visible_window "Stand-in chat room" 2)"
     form=$(visible_window "$caption" 5)  # in the topmost band now, maybe made anew
 
-    click_at "$form" 200 145  # Text1
-    xdotool type --delay 20 "$line"
-    click_at "$form" 28 208  # Command1, "Send"
+    type_and_send "$form"
     wait_posted 2 15
     expect "a typed line over ten stops reaches the chat client" 2 "$(posted_count)"
 
