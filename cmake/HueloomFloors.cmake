@@ -13,16 +13,13 @@ foreach(line IN LISTS hueloom_floor_lines)
     endforeach()
 endforeach()
 
-# A target's folder (a subfolder with a floor of its own, else the top folder;
-# nothing at the root or for what is not built here) and that folder's floor.
+# A target's top folder (nothing at the root or for what is not built here)
+# and that folder's floor.
 function(hueloom_floor_of target folder_var floor_var)
     get_target_property(dir ${target} SOURCE_DIR)
     get_target_property(imported ${target} IMPORTED)
     file(RELATIVE_PATH path ${hueloom_SOURCE_DIR} ${dir})
-    string(REGEX MATCH "^[^/]+/[^/]+" folder "${path}")
-    if(NOT DEFINED HUELOOM_FLOOR_${folder})
-        string(REGEX MATCH "^[^/]+" folder "${path}")
-    endif()
+    string(REGEX MATCH "^[^/]+" folder "${path}")
     if(imported)
         set(folder "")
     endif()

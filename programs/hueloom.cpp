@@ -11,13 +11,13 @@
 
 #include "app/form_identity.h"
 #include "chatlink/chat_client_classes.h"
-#include "host/bridge/chat_routing_window_system.h"
 #include "inprocess/in_process_window_system.h"
 #include "qt/qt_form1.h"
 #include "qt/qt_hosted_window.h"
 #include "qt/qt_platform_choice.h"
 #include "qt/qt_toolkit.h"
 #include "standin/standin_chat_client.h"
+#include "winelink/chat_routing_window_system.h"
 #include "winelink/wine_chat.h"
 
 namespace {

@@ -20,14 +20,9 @@ done <cmake/floors.txt
 # The only files outside app/ and the tests that may name Form1: where a front end makes it.
 form1_makers=" qt/qt_form1.cpp win32/win32_form1.cpp "
 
-folder_of() {  # sets folder: a subfolder with a floor of its own, else the first component
+folder_of() {  # sets folder: the path's top folder (. at the root)
     folder=.
-    [[ $1 == */* ]] || return 0
-    folder=${1%%/*}
-    local rest=${1#*/}
-    if [[ $rest == */* && -n "${floor[$folder/${rest%%/*}]:-}" ]]; then
-        folder=$folder/${rest%%/*}
-    fi
+    [[ $1 == */* ]] && folder=${1%%/*}
     return 0
 }
 

@@ -9,9 +9,8 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+# The Windows side under Wine, and the Linux program typing into the chat client there.
 bash tools/windows_check.sh build-windows
-# The Linux program typing into the chat client under Wine, through the bridge.
-bash tools/wine_chat_check.sh
 # Every unit and GUI test again under AddressSanitizer and UndefinedBehaviorSanitizer.
 bash tools/sanitize.sh
 # A short bounded run of each fuzz target over its seeds (tools/fuzz.sh TARGET SECONDS for long runs).

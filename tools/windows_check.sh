@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Cross-builds the Win32 programs and their tests for x86-64 and x86, and runs
-# each build's tests (tests/win32) by ctest, which reports every verdict:
-# hueloom.exe's header and imports, then, under Wine on a virtual display with a
-# throwaway prefix and the stand-in chat client (ctest's fixtures), the program
-# driven through its controls, the x86 build in a 32-bit prefix.
+# each build's tests (tests/win32, tests/winelink) by ctest, which reports every
+# verdict: hueloom.exe's header and imports, then, under Wine on a virtual display
+# with a throwaway prefix and the stand-in chat client (ctest's fixtures), the
+# program driven through its controls, then the Linux program (built in build/)
+# typing into the chat client there through the bridge; the x86 build in a
+# 32-bit prefix.
 # Usage: tools/windows_check.sh [build dir]   (default: build-windows; the x86
 #        build goes beside it, in the same name with -i686)
 set -uo pipefail
@@ -29,6 +31,9 @@ skipped=
 dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "ok installed" ||
     skipped="the x86 build's run under Wine in a 32-bit prefix: the 32-bit Wine (package wine32:i386) is not installed; tools/setup.sh test says why it could not be"
 command -v Xvfb >/dev/null || missing+=("Xvfb (package xvfb)")
+for tool in xdotool import python3; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
 command -v cmake >/dev/null || missing+=("cmake (package cmake)")
 command -v ninja >/dev/null || missing+=("ninja (package ninja-build)")
 if ((${#missing[@]})); then
@@ -48,12 +53,12 @@ check_arch() {
     mkdir -p "$build"
     if ! HUELOOM_WINDOWS_ARCH=$arch HUELOOM_WINDOWS_BUILD=$build windows_build \
             hueloom_chat_standin hueloom_send_lines hueloom hueloom_window_driver \
-            hueloom_win32_test hueloom-fade >"$build/check-build.log" 2>&1; then
-        fail "cross build of the stand-in, the sender, hueloom.exe, its driver and the fader" \
+            hueloom_win32_test hueloom-fade hueloom-wine-bridge >"$build/check-build.log" 2>&1; then
+        fail "cross build of the stand-in, the sender, hueloom.exe, its driver, the fader and the bridge" \
             "$(grep -A2 'utf8proc' "$build/check-build.log"; tail -n 30 "$build/check-build.log")"
         return 1
     fi
-    pass "cross build of the stand-in, the sender, hueloom.exe, its driver and the fader ($((SECONDS - part)) s)"
+    pass "cross build of the stand-in, the sender, hueloom.exe, its driver, the fader and the bridge ($((SECONDS - part)) s)"
     part=$SECONDS
     if ctest --test-dir "$build" --output-on-failure "$@"; then
         pass "its tests, by ctest ($((SECONDS - part)) s)"

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "host/bridge/bridged_window_system.h"
+#include "winelink/bridged_window_system.h"
 
 namespace hueloom {
 

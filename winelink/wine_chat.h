@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "host/bridge/bridged_window_system.h"
-#include "host/bridge/chat_routing_window_system.h"
 #include "winelink/bridge_process.h"
+#include "winelink/bridged_window_system.h"
+#include "winelink/chat_routing_window_system.h"
 #include "winelink/wine_prefix.h"
 
 namespace hueloom {

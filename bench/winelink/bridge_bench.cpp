@@ -1,7 +1,7 @@
 // One bridged call and one whole line, from the Linux program to the chat
 // client under Wine and back: needs a chat client running in WINEPREFIX (or
 // ~/.wine) and the bridge (HUELOOM_WINE_BRIDGE, else the one built beside).
-// tools/wine_chat_check.sh runs it beside the Win32 stand-in chat client.
+// The Win32 stand-in chat client (standin/win32/) in a prefix will do.
 #include <benchmark/benchmark.h>
 
 #include "chatlink/chat_client_classes.h"

@@ -6,9 +6,9 @@
 
 #include "app/form1_design.h"
 #include "form_fixture.h"
-#include "host/bridge/bridge_protocol.h"
-#include "host/bridge/chat_routing_window_system.h"
 #include "host/forms.h"
+#include "winelink/bridge_protocol.h"
+#include "winelink/chat_routing_window_system.h"
 
 namespace hueloom::testing {
 namespace {

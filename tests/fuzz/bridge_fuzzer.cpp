@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "host/bridge/bridge_protocol.h"
-#include "host/bridge/bridge_server.h"
 #include "support/chat_fixture.h"
+#include "winelink/bridge_protocol.h"
+#include "winelink/bridge_server.h"
 
 namespace hueloom::fuzz {
 namespace {

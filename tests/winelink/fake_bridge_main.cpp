@@ -20,8 +20,8 @@
 #include <string>
 #include <thread>
 
-#include "host/bridge/bridge_server.h"
 #include "support/chat_fixture.h"
+#include "winelink/bridge_server.h"
 
 namespace {
 

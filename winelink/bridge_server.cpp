@@ -1,5 +1,5 @@
 // The bridge's side of each request.
-#include "host/bridge/bridge_server.h"
+#include "winelink/bridge_server.h"
 
 #include <limits>
 #include <string>

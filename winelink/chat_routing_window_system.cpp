@@ -1,5 +1,5 @@
 // Routing each call to home or to the chat client elsewhere.
-#include "host/bridge/chat_routing_window_system.h"
+#include "winelink/chat_routing_window_system.h"
 
 #include "host/error.h"
 

@@ -1,6 +1,6 @@
 // The bridge's wire: messages survive the trip whole, and bytes that make no
 // message are refused rather than misread.
-#include "host/bridge/bridge_protocol.h"
+#include "winelink/bridge_protocol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Writing and reading the bridge's messages.
-#include "host/bridge/bridge_protocol.h"
+#include "winelink/bridge_protocol.h"
 
 #include <charconv>
 

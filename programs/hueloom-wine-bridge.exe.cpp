@@ -12,9 +12,9 @@
 #include <atomic>
 #include <string>
 
-#include "host/bridge/bridge_protocol.h"
-#include "host/bridge/bridge_server.h"
 #include "win32/win32_window_system.h"
+#include "winelink/bridge_protocol.h"
+#include "winelink/bridge_server.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "host/bridge/bridge_protocol.h"
 #include "host/window_system.h"
+#include "winelink/bridge_protocol.h"
 
 namespace hueloom::bridge {
 

@@ -1,7 +1,7 @@
 // The Linux program's window system: each line goes to the chat client where
 // it runs, the form's own calls stay home, and the two sides' handles never
 // meet, though both number their windows alike.
-#include "host/bridge/chat_routing_window_system.h"
+#include "winelink/chat_routing_window_system.h"
 
 #include <gtest/gtest.h>
 

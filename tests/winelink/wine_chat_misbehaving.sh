@@ -1,4 +1,4 @@
-# Sourced by tools/wine_chat_check.sh: the Linux program beside chat clients
+# Sourced by wine_chat_check.sh: the Linux program beside chat clients
 # under Wine that misbehave as real ones do. One takes 5 s over each post: it
 # is waited for, one press posts the line once, and the strip tells of no
 # failure. One quits while the program runs: the bridge and Wine's server end

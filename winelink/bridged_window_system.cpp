@@ -1,5 +1,5 @@
 // The chat link's calls as requests to the bridge.
-#include "host/bridge/bridged_window_system.h"
+#include "winelink/bridged_window_system.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // of the window system crosses: the form's own calls do nothing here.
 #pragma once
 
-#include "host/bridge/bridge_protocol.h"
 #include "host/window_system.h"
+#include "winelink/bridge_protocol.h"
 
 namespace hueloom::bridge {
 

@@ -1,13 +1,13 @@
 // The chat link over the bridge: a line sent through the bridge reaches the
 // chat client as it would directly, and a request the bridge will not serve
 // is an error, never a message sent.
-#include "host/bridge/bridged_window_system.h"
+#include "winelink/bridged_window_system.h"
 
 #include <gtest/gtest.h>
 
 #include "chatlink/chatlink.h"
-#include "host/bridge/bridge_server.h"
 #include "support/chat_fixture.h"
+#include "winelink/bridge_server.h"
 
 namespace hueloom::bridge {
 namespace {
