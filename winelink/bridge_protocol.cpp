@@ -155,17 +155,6 @@ std::string Encode(const Message& message) {
     return out;
 }
 
-std::optional<Message> TakeMessage(std::string& buffer) {
-    Reader reader(buffer);
-    std::optional<Message> message = reader.Read();
-    if (message) {
-        buffer.erase(0, reader.used());
-    } else if (buffer.size() > kMaxMessageBytes) {
-        Broken("a message longer than the bound");
-    }
-    return message;
-}
-
 void MessageReader::Append(const char* bytes, std::size_t count) {
     // Taken bytes go once they are half the buffer: each byte moves at most once more.
     if (start_ > 0 && start_ >= buffer_.size() / 2) {

@@ -85,17 +85,14 @@ inline Error NoAnswer(std::string_view why) {
 
 std::string Encode(const Message& message);
 
-// Takes the first whole message off the front of buffer, which holds what
-// has arrived so far; nothing while the message is still incomplete.
-// ProtocolError for bytes that are no message, or too many of them.
-std::optional<Message> TakeMessage(std::string& buffer);
-
 // The messages of a stream as its bytes arrive, in time linear in the bytes
 // and in memory bounded by the longest message.
 class MessageReader {
   public:
-    // ProtocolError where the bytes waiting would pass the bound.
     void Append(const char* bytes, std::size_t count);
+    void Append(std::string_view bytes) { Append(bytes.data(), bytes.size()); }
+    // The first whole message waiting; nothing while it is still incomplete.
+    // ProtocolError for bytes that are no message, or too many of them.
     std::optional<Message> Take();
     void Clear();
     std::size_t waiting() const { return buffer_.size() - start_; }

@@ -22,12 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace hueloom;
     static testing::ChatFixture chat;
     chat.windows.ClearCalls();
-    std::string received(reinterpret_cast<const char*>(data), size);
+    bridge::MessageReader received;
+    received.Append(reinterpret_cast<const char*>(data), size);
     try {
-        while (std::optional<bridge::Message> message = bridge::TakeMessage(received)) {
-            std::string again = bridge::Encode(*message);
-            const std::optional<bridge::Message> reread = bridge::TakeMessage(again);
-            fuzz::Check(reread == message && again.empty());
+        while (std::optional<bridge::Message> message = received.Take()) {
+            bridge::MessageReader again;
+            again.Append(bridge::Encode(*message));
+            const std::optional<bridge::Message> reread = again.Take();
+            fuzz::Check(reread == message && again.waiting() == 0);
             const bridge::Message answer = bridge::Serve(chat.windows, *message);
             fuzz::Check(answer.word == "ok" || answer.word == "error");
         }

@@ -25,14 +25,14 @@ TEST(BridgeProtocol, MessagesComeBackWholeWhateverTheirTextHolds) {
     std::string stream;
     for (const Message& message : messages) stream += Encode(message);
     // Arriving a byte at a time, each message is whole once its last byte is in.
-    std::string buffer;
+    MessageReader reader;
     std::vector<Message> taken;
     for (char byte : stream) {
-        buffer += byte;
-        while (std::optional<Message> message = TakeMessage(buffer)) taken.push_back(*message);
+        reader.Append(&byte, 1);
+        while (std::optional<Message> message = reader.Take()) taken.push_back(*message);
     }
     EXPECT_EQ(taken, std::vector<Message>(std::begin(messages), std::end(messages)));
-    EXPECT_TRUE(buffer.empty());
+    EXPECT_EQ(reader.waiting(), 0u);
     EXPECT_EQ(Encode(messages[0]), "find 11:aol frame25 -\n");
 }
 
@@ -52,14 +52,16 @@ TEST(BridgeProtocol, BytesThatMakeNoMessageAreRefused) {
         "ok 1x\n",
     };
     for (const char* bytes : broken) {
-        std::string buffer = bytes;
-        EXPECT_THROW(TakeMessage(buffer), ProtocolError) << bytes;
+        MessageReader reader;
+        reader.Append(bytes);
+        EXPECT_THROW(reader.Take(), ProtocolError) << bytes;
     }
     // Cut short, a message is only not there yet.
-    for (const char* part : {"fin", "find 11:aol fr", "find 11:aol frame25 -", "ok 12"}) {
-        std::string buffer = part;
-        EXPECT_FALSE(TakeMessage(buffer)) << part;
-        EXPECT_EQ(buffer, part);
+    for (const std::string_view part : {"fin", "find 11:aol fr", "find 11:aol frame25 -", "ok 12"}) {
+        MessageReader reader;
+        reader.Append(part);
+        EXPECT_FALSE(reader.Take()) << part;
+        EXPECT_EQ(reader.waiting(), part.size());
     }
 }
 

@@ -17,14 +17,18 @@ class Loopback final : public Channel {
   public:
     explicit Loopback(WindowSystem& windows) : windows_(windows) {}
     Message Ask(const Message& request) override {
-        std::string wire = Encode(request);
-        std::optional<Message> read = TakeMessage(wire);
-        EXPECT_TRUE(read && wire.empty());
-        std::string answer = Encode(Serve(windows_, *read));
-        return *TakeMessage(answer);
+        return ReadBack(Encode(Serve(windows_, ReadBack(Encode(request)))));
     }
 
   private:
+    static Message ReadBack(const std::string& wire) {
+        MessageReader reader;
+        reader.Append(wire);
+        std::optional<Message> read = reader.Take();
+        EXPECT_TRUE(read && reader.waiting() == 0);
+        return read.value_or(Message{"error"});
+    }
+
     WindowSystem& windows_;
 };
 
