@@ -1,8 +1,8 @@
 # What both packaging scripts share, sourced by them, so that a release is the
 # same bytes whoever builds it, wherever and whenever.
 #   release_read BUILD  the version and SOURCE_DATE_EPOCH of a configured build
-#                       (cmake/HueloomRelease.cmake writes them from the
-#                       project's version and the changelog's date)
+#                       (cmake/HueloomRelease.cmake writes the project's
+#                       version and the changelog's time, read here as seconds)
 #   release_sums FILE.. prints the SHA-256 of each file it made, and writes
 #                       dist/SHA256SUMS over every file in dist/
 
@@ -14,7 +14,8 @@ release_read() {
     local env=$1/release.env
     [[ -f $env ]] || { echo "release: no $env (is $1 configured?)" >&2; return 1; }
     HUELOOM_VERSION=$(sed -n 's/^HUELOOM_VERSION=//p' "$env")
-    SOURCE_DATE_EPOCH=$(sed -n 's/^SOURCE_DATE_EPOCH=//p' "$env")
+    SOURCE_DATE_EPOCH=$(LC_ALL=C date -d "$(sed -n 's/^HUELOOM_RELEASE_TIME=//p' "$env")" +%s) ||
+        return 1
     export SOURCE_DATE_EPOCH
 }
 
