@@ -116,8 +116,17 @@ server_lock() {
 }
 server_state() { python3 "$scratch/lock_held.py" "$(server_lock "$1")"; }
 
+# Searched again until the time is up rather than by one --sync search: xdotool
+# dies of BadWindow when any window (Wine makes and drops hidden ones) goes while
+# it looks, and the search would end early with nothing found.
 visible_window() {  # name, seconds to wait: the window's id, or nothing
-    timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+    local until=$((SECONDS + $2)) id
+    while :; do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [[ -n "$id" || $SECONDS -ge $until ]] && break
+        sleep 0.1
+    done
+    echo "$id"
 }
 close_window() { python3 "$scratch/close.py" "$1"; }
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
