@@ -6,19 +6,13 @@
 namespace hueloom {
 namespace {
 
-class NoWindowSystem final : public WindowSystem {
+class NoWindowSystem final : public ChatOnlyWindowSystem {
   public:
     Hwnd FindWindowA(const char*, const char*) override { return 0; }
     Hwnd FindWindowExA(Hwnd, Hwnd, const char*, const char*) override { return 0; }
     std::intptr_t SendMessageA(Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) override {
         return 0;
     }
-    bool SetWindowPos(Hwnd, Hwnd, int, int, int, int, std::uint32_t) override { return false; }
-    Hrgn CreatePolygonRgn(const Point*, int, int) override { return 0; }
-    Hrgn CreateRectRgn(int, int, int, int) override { return 0; }
-    int CombineRgn(Hrgn, Hrgn, Hrgn, int) override { return 0; }
-    int SetWindowRgn(Hwnd, Hrgn, bool) override { return 0; }
-    bool DeleteObject(Hrgn) override { return false; }
 };
 
 NoWindowSystem no_window_system;

@@ -63,6 +63,19 @@ class WindowSystem {
     virtual std::string ToAnsiCodePage(std::u16string_view text);
 };
 
+// A window system that holds none of the program's windows, only chat
+// clients to reach: placing and shaping a window there does nothing, and no
+// region is made (false, 0).
+class ChatOnlyWindowSystem : public WindowSystem {
+  public:
+    bool SetWindowPos(Hwnd, Hwnd, int, int, int, int, std::uint32_t) override { return false; }
+    Hrgn CreatePolygonRgn(const Point*, int, int) override { return 0; }
+    Hrgn CreateRectRgn(int, int, int, int) override { return 0; }
+    int CombineRgn(Hrgn, Hrgn, Hrgn, int) override { return 0; }
+    int SetWindowRgn(Hwnd, Hrgn, bool) override { return 0; }
+    bool DeleteObject(Hrgn) override { return false; }
+};
+
 // The window system installed now. With none installed it is one where every
 // look-up finds nothing and every message goes nowhere.
 WindowSystem& CurrentWindowSystem();

@@ -16,7 +16,7 @@ class Channel {
     virtual Message Ask(const Message& request) = 0;
 };
 
-class BridgedWindowSystem final : public WindowSystem {
+class BridgedWindowSystem final : public ChatOnlyWindowSystem {
   public:
     explicit BridgedWindowSystem(Channel& channel) : channel_(channel) {}
 
@@ -28,13 +28,6 @@ class BridgedWindowSystem final : public WindowSystem {
                                std::intptr_t lParam) override;
     // In the code page of the bridge's side, by its conversion there.
     std::string ToAnsiCodePage(std::u16string_view text) override;
-
-    bool SetWindowPos(Hwnd, Hwnd, int, int, int, int, std::uint32_t) override { return false; }
-    Hrgn CreatePolygonRgn(const Point*, int, int) override { return 0; }
-    Hrgn CreateRectRgn(int, int, int, int) override { return 0; }
-    int CombineRgn(Hrgn, Hrgn, Hrgn, int) override { return 0; }
-    int SetWindowRgn(Hwnd, Hrgn, bool) override { return 0; }
-    bool DeleteObject(Hrgn) override { return false; }
 
   private:
     // The answer's value; Unreachable for a refusal or an answer of the wrong shape.

@@ -22,17 +22,24 @@ type_and_send() {
     click_at "$1" 28 208  # Command1, "Send"
 }
 
+# A stand-in chat client started (its log, then its arguments) and the program
+# beside it, up to its start announcement; the window's id in the caller's form.
+program_beside_misbehaving() {  # what, log, stand-in arguments...
+    local what=$1
+    shift
+    windows_standin "$@" || { fail "$what: the stand-in starts" "$(cat "$log.out")"; return 1; }
+    start_program
+    form=$(visible_window "$caption" 30)
+    wait_posted 1 20
+    expect "$what: the start announcement is posted once" 1 "$(posted_count)" \
+        "$scratch/program.out"
+}
+
 # A chat client that takes 5 s over each post: waited for, so that one press
 # posts the line once and the strip tells of no failure.
 slow_chat_client() {
-    windows_standin "$scratch/slow.log" 300 5000 ||
-        { fail "slow chat client: the stand-in starts" "$(cat "$log.out")"; return; }
-    start_program
     local form
-    form=$(visible_window "$caption" 30)
-    wait_posted 1 20
-    expect "slow chat client: the start announcement is posted once" 1 "$(posted_count)" \
-        "$scratch/program.out"
+    program_beside_misbehaving "slow chat client" "$scratch/slow.log" 300 5000 || return
     form=$(visible_window "$caption" 5)
     local pressed=$SECONDS
     type_and_send "$form"
@@ -54,14 +61,8 @@ slow_chat_client() {
 # Wine, and the chat client started again gets the line at the next Send.
 chat_client_quits() {
     local prefix=$1
-    windows_standin "$scratch/quits.log" 300 ||
-        { fail "chat client that quits: the stand-in starts" "$(cat "$log.out")"; return; }
-    start_program
     local form
-    form=$(visible_window "$caption" 30)
-    wait_posted 1 15
-    expect "chat client that quits: the start announcement is posted" 1 "$(posted_count)" \
-        "$scratch/program.out"
+    program_beside_misbehaving "chat client that quits" "$scratch/quits.log" 300 || return
     windows_quit_standin
     local quit=$SECONDS
     for _ in $(seq 60); do
